@@ -13,7 +13,7 @@ namespace murokan::platform {
 
 // The window's persistent drawing, addressed in twips over a 10000 x 8000 area.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     // Copies the stock picture of drawing code `code` (piece codes, 0 the empty
     // square, 3/4 the vanish frames, 5..9 the backgrounds, -3 the title art) at
@@ -35,7 +35,7 @@ enum class AboutChoice : std::uint8_t { Ok, HomePage };
 
 // Modal boxes. Each returns only when the user has answered.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual void message(std::string_view title, std::string_view text, Icon icon) = 0;
     // A Yes/No box; true for Yes.
@@ -46,7 +46,7 @@ public:
 
 // The system clock and the pacing waits.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since midnight, with fractions.
     virtual double now() = 0;
@@ -57,7 +57,7 @@ public:
 
 // Timer1, the display timer (50 ms ticks delivered to EventSink::timerTick).
 class DisplayTimer {
-public:
+  public:
     virtual ~DisplayTimer() = default;
     virtual void setEnabled(bool on) = 0;
     virtual bool enabled() const = 0;
@@ -65,7 +65,7 @@ public:
 
 // The menu bar. Items are addressed by their control name ("START", "KEIKA").
 class MenuBar {
-public:
+  public:
     virtual ~MenuBar() = default;
     // Adds a header (parent empty) or an item under `parent`, in call order.
     virtual void add(std::string_view parent, std::string_view name, std::string_view caption) = 0;
@@ -76,14 +76,14 @@ public:
 // Opens a local file path or a web address in the platform's browser.
 // Returns false when no browser could be started.
 class Browser {
-public:
+  public:
     virtual ~Browser() = default;
     virtual bool open(std::string_view target) = 0;
 };
 
 // The small sound library. Buffer number 0 is silence and is always accepted.
 class SoundLibrary {
-public:
+  public:
     virtual ~SoundLibrary() = default;
     // Returns the sound-system handle, 0 when there is no sound system.
     virtual int dsInitialize(std::intptr_t window) = 0;
@@ -95,11 +95,17 @@ public:
     virtual void dsStop(int buffer) = 0;
     virtual void dsFree(int buffer) = 0;
     virtual void dsTerminate(int handle) = 0;
+    // Tells the library which wave file `buffer` was made from, so that a
+    // recording library can name it; real libraries ignore it.
+    virtual void dsNameBuffer(int buffer, std::string_view file_name) {
+        (void)buffer;
+        (void)file_name;
+    }
 };
 
 // Ends the program once the current handler returns.
 class Application {
-public:
+  public:
     virtual ~Application() = default;
     virtual void quit() = 0;
     // Handle of the main window, for dsInitialize.
@@ -120,7 +126,7 @@ struct Platform {
 
 // Events from the window to Form1, all on the one thread.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     // button: 1 left, 2 right, 4 middle; x, y in twips.
     virtual void mouseDown(int button, double x, double y) = 0;

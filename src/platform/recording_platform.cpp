@@ -1,0 +1,226 @@
+#include "platform/recording_platform.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace murokan::platform {
+
+namespace {
+constexpr double kDaySeconds = 86400.0;
+}  // namespace
+
+std::string quoteEventText(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+// ------------------------------------------------------------ canvas
+
+void RecordingCanvas::picture(int code, double x, double y) {
+    DrawCall c;
+    c.kind = DrawCall::Kind::Picture;
+    c.code = code;
+    c.x = x;
+    c.y = y;
+    calls_.push_back(std::move(c));
+    if (forward_) forward_->picture(code, x, y);
+}
+
+void RecordingCanvas::text(double x, double y, std::string_view utf8, double size, int colour,
+                           bool bold) {
+    DrawCall c;
+    c.kind = DrawCall::Kind::Text;
+    c.x = x;
+    c.y = y;
+    c.text = std::string(utf8);
+    c.size = size;
+    c.colour = colour;
+    c.bold = bold;
+    calls_.push_back(std::move(c));
+    if (forward_) forward_->text(x, y, utf8, size, colour, bold);
+}
+
+void RecordingCanvas::rectangle(double x1, double y1, double x2, double y2, int colour) {
+    DrawCall c;
+    c.kind = DrawCall::Kind::Rectangle;
+    c.x = x1;
+    c.y = y1;
+    c.x2 = x2;
+    c.y2 = y2;
+    c.colour = colour;
+    calls_.push_back(std::move(c));
+    if (forward_) forward_->rectangle(x1, y1, x2, y2, colour);
+}
+
+void RecordingCanvas::refresh() {
+    DrawCall c;
+    c.kind = DrawCall::Kind::Refresh;
+    calls_.push_back(std::move(c));
+    if (forward_) forward_->refresh();
+}
+
+// ------------------------------------------------------------ dialogs
+
+void RecordingDialogs::message(std::string_view title, std::string_view text, Icon icon) {
+    messages_.push_back({std::string(title), std::string(text), icon, false, true});
+    log_.push_back("msg " + quoteEventText(title) + " " + quoteEventText(text));
+}
+
+bool RecordingDialogs::askYesNo(std::string_view title, std::string_view text, Icon icon) {
+    bool yes = true;
+    if (!answers_.empty()) {
+        yes = answers_.front();
+        answers_.pop_front();
+    }
+    messages_.push_back({std::string(title), std::string(text), icon, true, yes});
+    log_.push_back("msg " + quoteEventText(title) + " " + quoteEventText(text) +
+                   (yes ? " -> yes" : " -> no"));
+    return yes;
+}
+
+AboutChoice RecordingDialogs::aboutBox() {
+    AboutChoice choice = AboutChoice::Ok;
+    if (!about_answers_.empty()) {
+        choice = about_answers_.front();
+        about_answers_.pop_front();
+    }
+    log_.push_back("dialog " + quoteEventText("バージョン情報"));
+    return choice;
+}
+
+// ------------------------------------------------------------ clock
+
+void ManualClock::set(double seconds_since_midnight) {
+    double t = std::fmod(seconds_since_midnight, kDaySeconds);
+    if (t < 0) t += kDaySeconds;
+    now_ = t;
+}
+
+void ManualClock::advance(double seconds) {
+    set(now_ + seconds);
+}
+
+void ManualClock::wait(double seconds) {
+    waits_.push_back(seconds);
+    if (seconds > 0) advance(seconds);
+}
+
+// ------------------------------------------------------------ menu
+
+void RecordingMenuBar::add(std::string_view parent, std::string_view name,
+                           std::string_view caption) {
+    MenuEntry e{std::string(parent), std::string(name), std::string(caption), false};
+    if (auto it = loose_checks_.find(name); it != loose_checks_.end()) {
+        e.checked = it->second;
+        loose_checks_.erase(it);
+    }
+    entries_.push_back(std::move(e));
+}
+
+const MenuEntry* RecordingMenuBar::find(std::string_view name) const {
+    for (const MenuEntry& e : entries_)
+        if (e.name == name) return &e;
+    return nullptr;
+}
+
+void RecordingMenuBar::setChecked(std::string_view name, bool on) {
+    for (MenuEntry& e : entries_) {
+        if (e.name == name) {
+            e.checked = on;
+            return;
+        }
+    }
+    loose_checks_[std::string(name)] = on;
+}
+
+bool RecordingMenuBar::checked(std::string_view name) const {
+    if (const MenuEntry* e = find(name)) return e->checked;
+    auto it = loose_checks_.find(name);
+    return it != loose_checks_.end() && it->second;
+}
+
+// ------------------------------------------------------------ browser, app
+
+bool RecordingBrowser::open(std::string_view target) {
+    log_.push_back("browser " + std::string(target));
+    return available_;
+}
+
+void RecordingApplication::quit() {
+    quit_ = true;
+    log_.push_back("quit");
+}
+
+// ------------------------------------------------------------ sound
+
+int RecordingSoundLibrary::dsInitialize(std::intptr_t /*window*/) {
+    handle_ = available_ ? 1 : 0;
+    return handle_;
+}
+
+int RecordingSoundLibrary::dsCreateDSB(int handle, const std::uint8_t* image, std::size_t size,
+                                       int flags) {
+    if (handle == 0 || handle != handle_ || image == nullptr || size < 12) return 0;
+    if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0) return 0;
+    int b = next_buffer_++;
+    flags_[b] = flags;
+    return b;
+}
+
+void RecordingSoundLibrary::dsNameBuffer(int buffer, std::string_view file_name) {
+    if (flags_.count(buffer)) names_[buffer] = std::string(file_name);
+}
+
+std::string RecordingSoundLibrary::nameOf(int buffer) const {
+    auto it = names_.find(buffer);
+    return it == names_.end() ? std::string("-") : it->second;
+}
+
+bool RecordingSoundLibrary::looping(int buffer) const {
+    auto it = looping_.find(buffer);
+    return it != looping_.end() && it->second;
+}
+
+void RecordingSoundLibrary::log(std::string_view verb, int buffer) {
+    log_.push_back("sound " + std::string(verb) + " " + nameOf(buffer));
+}
+
+void RecordingSoundLibrary::dsPlay(int buffer) {
+    log("play", buffer);
+}
+
+void RecordingSoundLibrary::dsPlayLooping(int buffer) {
+    log("loop", buffer);
+    if (flags_.count(buffer)) looping_[buffer] = true;
+}
+
+void RecordingSoundLibrary::dsStop(int buffer) {
+    log("stop", buffer);
+    looping_.erase(buffer);
+}
+
+void RecordingSoundLibrary::dsFree(int buffer) {
+    log("free", buffer);
+    flags_.erase(buffer);
+    names_.erase(buffer);
+    looping_.erase(buffer);
+}
+
+void RecordingSoundLibrary::dsTerminate(int handle) {
+    if (handle != 0 && handle == handle_) handle_ = 0;
+}
+
+// ------------------------------------------------------------ aggregate
+
+RecordingPlatform::RecordingPlatform()
+    : dialogs(events), browser(events), sound(events), app(events), platform{canvas, dialogs,
+                                                                             clock,  timer,
+                                                                             menu,   browser,
+                                                                             sound,  app} {}
+
+}  // namespace murokan::platform
