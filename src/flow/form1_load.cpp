@@ -1,0 +1,93 @@
+// Start-up and shutdown of the main window, and the background check marks.
+#include <filesystem>
+#include <system_error>
+
+#include "flow/form1.h"
+
+namespace murokan {
+
+void Form1::Form_Load() {
+    // 1. Sound first, so that the settings can start the music.
+    初期化_サウンド();
+
+    // 2. The constants are compile-time; what the window sets here is state.
+    opt.shidou = FLAG_OFF;
+    opt.shidou_iro = SHIDOU_IRO_OFF;
+    g.kifu_mode = FLAG_OFF;
+    kifu_saishu_reset();
+    g.com_level = 3;
+
+    // 3. The help page is looked up in the directory current at start-up.
+    std::error_code ec;
+    startup_dir = std::filesystem::current_path(ec).string();
+
+    // 4, 5. Strongest level, and the bottom side moves first.
+    pf.menu.setChecked("LEVEL3", true);
+    g.ji_teban = TEBAN_SENTE;
+    g.teki_teban = TEBAN_GOTE;
+
+    // 6. The window's background colour (BAN_IRO) is the platform window's own.
+
+    // 7, 8. Options from the settings file, then a fresh board.
+    読込_環境設定ファイル();
+    初期設定();
+
+    // 9. The platform window places and sizes itself.
+}
+
+void Form1::初期設定() {
+    初期設定_状態(g);
+    timer_stop();
+    screen.画面_再描画();
+    手順保存(0, 0, 0, 0, 0, g.ban[0][0], g.ji_jikan, g.keika_byou + g.ji_jikan, g.teki_jikan,
+             g.teki_jikan);
+}
+
+void Form1::終了処理() {
+    // Runs once: 終わり followed by the window's own close must not free twice.
+    if (sound_released_) return;
+    sound_released_ = true;
+    pf.sound.dsFree(oto_sonota);
+    pf.sound.dsFree(oto_kinshi);
+    pf.sound.dsFree(oto_koma);
+    pf.sound.dsFree(oto_bgm);
+    pf.sound.dsFree(oto_shoumetsu);
+    終了_サウンド();
+}
+
+void Form1::end_program() {
+    終了処理();
+    quit_requested_ = true;
+    pf.app.quit();
+}
+
+void Form1::OWARI_Click() {
+    end_program();
+}
+
+void Form1::Form_KeyPress(int key_ascii) {
+    if (key_ascii == 27) end_program();
+}
+
+void Form1::Form_Unload() {
+    if (quit_requested_) return;  // already ended by 終わり or Esc
+    end_program();
+}
+
+void Form1::チェック設定(int code) {
+    struct Item {
+        std::string_view name;
+        int code;
+    };
+    static constexpr Item kItems[] = {{"MIDORI", HAIKEI_MIDORI},
+                                      {"TAKE", HAIKEI_TAKE},
+                                      {"TATAMI", HAIKEI_TATAMI},
+                                      {"UCHU", HAIKEI_UCHU},
+                                      {"RENGA", HAIKEI_RENGA}};
+    for (const Item& it : kItems) pf.menu.setChecked(it.name, false);
+    for (const Item& it : kItems) {
+        if (it.code == code) pf.menu.setChecked(it.name, true);
+    }
+}
+
+}  // namespace murokan

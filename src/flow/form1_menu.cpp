@@ -1,0 +1,89 @@
+// The menu bar of the main window and the table that sends a menu click to
+// its handler. Headers are in the table too, so clicking a header (opening
+// the menu) runs its handler like the window does.
+#include <array>
+
+#include "flow/form1.h"
+
+namespace murokan {
+
+namespace {
+
+struct MenuEntry {
+    std::string_view parent;   // "" for a header of the bar
+    std::string_view name;     // control name
+    std::string_view caption;  // what the user sees
+    void (Form1::*handler)();
+};
+
+// In the order the bar shows them: 対局, 局面, 棋譜, ｵﾌﾟｼｮﾝ, その他.
+constexpr std::array kMenu = {
+    MenuEntry{"", "TAIKYOKU", "対局", &Form1::TAIKYOKU_Click},
+    MenuEntry{"TAIKYOKU", "MATCH_MAN", "対局(人間)", &Form1::MATCH_MAN_Click},
+    MenuEntry{"MATCH_MAN", "START", "スタート", &Form1::START_Click},
+    MenuEntry{"TAIKYOKU", "START2", "対局(COM)", &Form1::START2_Click},
+    MenuEntry{"START2", "SENTE", "先手", &Form1::SENTE_Click},
+    MenuEntry{"START2", "GOTE", "後手", &Form1::GOTE_Click},
+    MenuEntry{"TAIKYOKU", "LEVEL", "COM対局ﾚﾍﾞﾙ", &Form1::LEVEL_Click},
+    MenuEntry{"LEVEL", "LEVEL1", "LEVEL1", &Form1::LEVEL1_Click},
+    MenuEntry{"LEVEL", "LEVEL2", "LEVEL2", &Form1::LEVEL2_Click},
+    MenuEntry{"LEVEL", "LEVEL3", "LEVEL3", &Form1::LEVEL3_Click},
+    MenuEntry{"TAIKYOKU", "OWARI", "終わり", &Form1::OWARI_Click},
+
+    MenuEntry{"", "STOP", "局面", &Form1::STOP_Click},
+    MenuEntry{"STOP", "CANCEL", "最初", &Form1::CANCEL_Click},
+    MenuEntry{"STOP", "REPLAY", "戻", &Form1::REPLAY_Click},
+    MenuEntry{"STOP", "AFTER", "進", &Form1::AFTER_Click},
+    MenuEntry{"STOP", "REVERSE", "反転", &Form1::REVERSE_Click},
+    MenuEntry{"STOP", "LBEL_UP", "△", &Form1::LBEL_UP_Click},
+    MenuEntry{"STOP", "LEBEL_DOWN", "▽", &Form1::LEBEL_DOWN_Click},
+
+    MenuEntry{"", "KIFU", "棋譜", &Form1::KIFU_Click},
+    MenuEntry{"KIFU", "KIFU_WRITE", "書込", &Form1::KIFU_WRITE_Click},
+    MenuEntry{"KIFU", "KIFU_READ", "読込", &Form1::KIFU_READ_Click},
+
+    MenuEntry{"", "OPTION", "ｵﾌﾟｼｮﾝ", &Form1::OPTION_Click},
+    MenuEntry{"OPTION", "HAIKEI_GA", "背景画", &Form1::HAIKEI_GA_Click},
+    MenuEntry{"HAIKEI_GA", "MIDORI", "緑", &Form1::MIDORI_Click},
+    MenuEntry{"HAIKEI_GA", "TATAMI", "畳", &Form1::TATAMI_Click},
+    MenuEntry{"HAIKEI_GA", "TAKE", "竹", &Form1::TAKE_Click},
+    MenuEntry{"HAIKEI_GA", "UCHU", "宇宙", &Form1::UCHU_Click},
+    MenuEntry{"HAIKEI_GA", "RENGA", "煉瓦", &Form1::RENGA_Click},
+    MenuEntry{"OPTION", "SIDOU", "移動指導", &Form1::SIDOU_Click},
+    MenuEntry{"OPTION", "KEIKA", "経過時間", &Form1::KEIKA_Click},
+    MenuEntry{"OPTION", "BGM", "BGM", &Form1::BGM_Click},
+
+    MenuEntry{"", "SONOTA", "その他", &Form1::SONOTA_Click},
+    MenuEntry{"SONOTA", "KAISETU", "解説", &Form1::KAISETU_Click},
+    MenuEntry{"SONOTA", "VER", "バージョン情報", &Form1::VER_Click},
+};
+
+}  // namespace
+
+void Form1::build_menu() {
+    for (const MenuEntry& e : kMenu) pf.menu.add(e.parent, e.name, e.caption);
+}
+
+bool Form1::dispatchMenu(std::string_view name) {
+    for (const MenuEntry& e : kMenu) {
+        if (e.name == name) {
+            (this->*e.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form1::menuClicked(std::string_view name) {
+    dispatchMenu(name);
+}
+
+// Headers and submenu headers that do nothing of their own.
+void Form1::MATCH_MAN_Click() {}
+void Form1::START2_Click() {}
+void Form1::LEVEL_Click() {}
+void Form1::KIFU_Click() {}
+void Form1::HAIKEI_GA_Click() {}
+void Form1::SONOTA_Click() {}
+
+}  // namespace murokan

@@ -1,0 +1,241 @@
+// Form_MouseDown: every human move is made here with two clicks. The first
+// selects a piece on the board or in a hand stand, the second names the
+// destination; the button of the second click is the promotion choice.
+#include <cmath>
+#include <cstdlib>
+
+#include "ai/maps.h"
+#include "flow/form1.h"
+
+namespace murokan {
+
+namespace {
+
+bool on_board(int x, int y) {
+    return x >= 1 && x <= 9 && y >= 1 && y <= 9;
+}
+
+}  // namespace
+
+bool Form1::own_piece(int code) const {
+    return (g.teban == g.ji_teban && code <= -10) || (g.teban == g.teki_teban && code >= 10);
+}
+
+bool Form1::other_piece(int code) const {
+    return (g.teban == g.ji_teban && code >= 10) || (g.teban == g.teki_teban && code <= -10);
+}
+
+void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
+    // Only the right button promotes. Any other button is a left click, so the
+    // forced-promotion rule holds for it too and no piece is left stranded.
+    if (button != MIGI_BUTTON) button = HIDARI_BUTTON;
+
+    // A. Every click closes the record panel.
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+
+    // B. Refusals.
+    if (g.kifu_mode == FLAG_ON) {
+        if (!pf.dialogs.askYesNo("棋譜", "棋譜を '進 'で進めて下さい", platform::Icon::None)) {
+            play(oto_kinshi);
+            初期設定();
+        }
+        return;
+    }
+    if (g.shuukyoku != 0) {
+        msg("新規に対局してください", "終局");
+        return;
+    }
+    if (g.teban == TEBAN_NASHI) {
+        play(oto_kinshi);
+        msg("「対局」で始めて下さい", "開始");
+        return;
+    }
+
+    // C. Resuming a game that waits after stepping through the history.
+    if (g.taikyoku_mode == MODE_MAN && g.saikai_machi == FLAG_ON) {
+        g.saikai_machi = FLAG_OFF;
+        g.kaishi_byou = Timer();
+        if (keika_on()) timer_start();
+        if (g.teban == TEBAN_SENTE) {
+            msg("先手の番です", "対局");
+        } else if (g.teban == TEBAN_GOTE) {
+            msg("後手の番です", "対局");
+        }
+    } else if (g.taikyoku_mode == MODE_COM && g.teban == g.teki_teban) {
+        g.saikai_machi = FLAG_OFF;
+        msg("OKですか？", "再開(COM)");
+        com_ban();
+        // The same click then acts on the position the computer left.
+    } else if (g.taikyoku_mode == MODE_COM && g.teban == g.ji_teban && g.saikai_machi == FLAG_ON) {
+        g.saikai_machi = FLAG_OFF;
+        g.kaishi_byou = Timer();
+        if (keika_on()) timer_start();
+        msg("MANの番です", "対局");
+    }
+
+    const int cx = static_cast<int>(std::floor((x - BAN_X0) / MASU_W));
+    const int cy = static_cast<int>(std::floor((y - BAN_Y0) / MASU_H));
+    if (!on_board(cx, cy)) {
+        click_outside(cx, cy);
+    } else if (g.click_dankai == 0) {
+        click_select(cx, cy);
+    } else {
+        click_destination(cx, cy, button);
+    }
+}
+
+// D. Nothing selected yet: a piece of the side to move becomes the selection;
+// a piece of the other side only shows its reach.
+void Form1::click_select(int cx, int cy) {
+    const int code = g.ban[cx][cy];
+    if (code == KARA) return;
+    sel_x = cx;
+    sel_y = cy;
+    sel_koma = code;
+    screen.描画_移動可能桝色(sel_x, sel_y, opt.shidou_iro, sel_koma);
+    if (own_piece(code)) {
+        screen.描画_桝輪郭(SENTAKU_IRO, sel_x, sel_y);
+        g.click_dankai = 1;
+    } else if (other_piece(code)) {
+        screen.描画_桝輪郭(opt.shidou_iro, sel_x, sel_y);
+    }
+}
+
+// E. A piece is selected: cancel a hand of the side not to move, reselect an
+// own piece, or try the move.
+void Form1::click_destination(int cx, int cy, int button) {
+    to_x = cx;
+    to_y = cy;
+    if ((g.teban == g.ji_teban && sel_x == TEKI_MOCHI_X) ||
+        (g.teban == g.teki_teban && sel_x == JI_MOCHI_X)) {
+        screen.描画_移動可能桝色(sel_x, sel_y, MASU_IRO, sel_koma);
+        screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
+        g.click_dankai = 0;
+        return;
+    }
+    if (own_piece(g.ban[to_x][to_y])) {
+        screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
+        sel_x = to_x;
+        sel_y = to_y;
+        sel_koma = g.ban[sel_x][sel_y];
+        screen.描画_移動可能桝色(sel_x, sel_y, opt.shidou_iro, sel_koma);
+        screen.描画_桝輪郭(SENTAKU_IRO, sel_x, sel_y);
+        return;
+    }
+    try_move(button);
+}
+
+// F. The move attempt from (sel_x, sel_y) to (to_x, to_y).
+void Form1::try_move(int button) {
+    if (移動チェック(g, sel_x, sel_y, to_x, to_y, sel_koma) == FLAG_OFF) {
+        play(oto_kinshi);
+        g.click_dankai = 0;
+        screen.描画_将棋盤桝();
+        return;
+    }
+    if (移動後チェック(to_y, sel_koma) == FLAG_OFF && button == HIDARI_BUTTON) {
+        // The selection stays: the same square with the right button promotes.
+        play(oto_kinshi);
+        msg("マウスの右をクリックして下さい", "成り");
+        return;
+    }
+
+    // The position before the move goes into the history.
+    手順保存(sel_x, sel_y, to_x, to_y, sel_koma, g.ban[to_x][to_y], g.ji_jikan,
+             g.ji_jikan + g.keika_byou, g.teki_jikan, g.teki_jikan);
+    g.tesuu += 1;
+    screen.描画_手数(g.tesuu, IRO_SHIRO);
+
+    if (調査_駒成(g, sel_x, sel_y, to_x, to_y, sel_koma) == FLAG_ON && button == MIGI_BUTTON) {
+        sel_koma = g.nari_koma;
+    }
+
+    g.click_dankai = 0;
+    screen.描画_移動可能桝色(sel_x, sel_y, MASU_IRO, sel_koma);
+    screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
+    screen.描画_桝輪郭(MASU_IRO, to_x, to_y);
+
+    // 駒移動 takes the kind itself for a top-hand drop, the stand row otherwise.
+    if (sel_x < 0) sel_y = 8 - sel_y;
+    const MoveReport moved = 駒移動(g, sel_x, sel_y, to_x, to_y, sel_koma);
+    screen.描画_駒移動(sel_x, sel_y, to_x, to_y, sel_koma, moved);
+    play(oto_koma);
+    g.kifu_genzai += 1;
+
+    const int owner = sel_koma > 0 ? g.teki_teban : g.ji_teban;
+    screen.描画_移動結果(owner, to_x, to_y, sel_koma, IRO_SHIRO);
+
+    if (sel_x >= 1 && sel_x <= 9) {
+        const ChainReport chain =
+            はじき連鎖(g, g.teban, to_x, to_y, 取得_進行方向(sel_x, sel_y, to_x, to_y));
+        screen.再生_はじき連鎖(chain);
+    }
+
+    hand_over();
+}
+
+// F.10. The turn passes, or a missing king ends the game.
+void Form1::hand_over() {
+    if (g.taikyoku_mode == MODE_COM) {
+        timer_stop();
+        g.ji_jikan += g.keika_byou;
+        勢力調査(g, maps);
+        if (調査_駒存在(g, OU) == FLAG_OFF) {
+            msg("あなたの勝ちです", "終了");
+        } else if (調査_駒存在(g, -OU) == FLAG_OFF) {
+            msg("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
+        } else {
+            g.teban = g.teki_teban;
+            com_ban();
+        }
+        return;
+    }
+    if (g.teban == TEBAN_SENTE) {
+        g.teban = TEBAN_GOTE;
+        g.ji_jikan += g.keika_byou;
+    } else if (g.teban == TEBAN_GOTE) {
+        g.teban = TEBAN_SENTE;
+        g.teki_jikan += g.keika_byou;
+    }
+    g.kaishi_byou = Timer();
+    if (調査_駒存在(g, OU) == FLAG_OFF) {
+        msg("先手の勝ちです", "終了");
+    } else if (調査_駒存在(g, -OU) == FLAG_OFF) {
+        msg("後手の勝ちです", "終了");
+    }
+}
+
+// G. A click beside the board: drop any marks of the selection, and select a
+// kind from a hand stand that holds some.
+void Form1::click_outside(int cx, int cy) {
+    if (std::abs(sel_koma) >= 10) {
+        screen.描画_移動可能桝色(sel_x, sel_y, MASU_IRO, sel_koma);
+        screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
+    }
+    if (cx == JI_MOCHI_X && cy >= 3 && cy <= 9) {
+        const int k = cy - 2;
+        if (g.mochi_ji[k] <= 0) return;
+        select_hand(JI_MOCHI_X, cy, -10 * k, g.ji_teban);
+    } else if (cx == TEKI_MOCHI_X && cy >= 1 && cy <= 7) {
+        const int k = 8 - cy;
+        if (g.mochi_teki[k] <= 0) return;
+        select_hand(TEKI_MOCHI_X, cy, 10 * k, g.teki_teban);
+    }
+}
+
+void Form1::select_hand(int stand_x, int row, int code, int stand_side) {
+    調査_2歩フラグ設定(g);
+    g.click_dankai = 1;
+    sel_x = stand_x;
+    sel_y = row;
+    sel_koma = code;
+    if (g.teban == stand_side) {
+        screen.描画_桝輪郭(SENTAKU_IRO, sel_x, sel_y);
+    } else {
+        screen.描画_桝輪郭(opt.shidou_iro, sel_x, sel_y);
+    }
+    screen.描画_移動可能桝色(sel_x, sel_y, opt.shidou_iro, sel_koma);
+}
+
+}  // namespace murokan
