@@ -1,0 +1,136 @@
+// The handicap ladder.
+#include "ai/handicap.h"
+
+namespace murokan {
+
+namespace {
+
+// Going up from level 0 the top side loses, in turn, its bishop, rook, lances,
+// knights, silvers and golds; going down from level 0 the bottom side loses
+// the same pieces. Index n + 10.
+constexpr ハンデ手 kUp[21] = {
+    {0, 0, KARA},   // -10 is never reached going up
+    {6, 9, -KIN},   // -9
+    {4, 9, -KIN},   // -8
+    {7, 9, -GIN},   // -7
+    {3, 9, -GIN},   // -6
+    {8, 9, -KEI},   // -5
+    {2, 9, -KEI},   // -4
+    {9, 9, -KYOU},  // -3
+    {1, 9, -KYOU},  // -2
+    {8, 8, -SYA},   // -1
+    {2, 8, -KAKU},  // 0
+    {8, 2, KARA},   // 1
+    {2, 2, KARA},   // 2
+    {9, 1, KARA},   // 3
+    {1, 1, KARA},   // 4
+    {8, 1, KARA},   // 5
+    {2, 1, KARA},   // 6
+    {7, 1, KARA},   // 7
+    {3, 1, KARA},   // 8
+    {6, 1, KARA},   // 9
+    {4, 1, KARA},   // 10
+};
+
+constexpr ハンデ手 kDown[21] = {
+    {6, 9, KARA},  // -10
+    {4, 9, KARA},  // -9
+    {7, 9, KARA},  // -8
+    {3, 9, KARA},  // -7
+    {8, 9, KARA},  // -6
+    {2, 9, KARA},  // -5
+    {9, 9, KARA},  // -4
+    {1, 9, KARA},  // -3
+    {8, 8, KARA},  // -2
+    {2, 8, KARA},  // -1
+    {8, 2, KAKU},  // 0
+    {2, 2, SYA},   // 1
+    {9, 1, KYOU},  // 2
+    {1, 1, KYOU},  // 3
+    {8, 1, KEI},   // 4
+    {2, 1, KEI},   // 5
+    {7, 1, GIN},   // 6
+    {3, 1, GIN},   // 7
+    {6, 1, KIN},   // 8
+    {4, 1, KIN},   // 9
+    {0, 0, KARA},  // 10 is never reached going down
+};
+
+// The guards shared by both commands; 0 when the ladder may move.
+int ハンデ_拒否理由(const GameState& g) {
+    if (g.kifu_mode == FLAG_ON) return 1;
+    if (g.kifu_genzai > 0) return 2;
+    if (g.hanten == FLAG_ON) return 3;
+    return 0;
+}
+
+void ハンデ_段階(GameState& g, ComHost& h, int step) {
+    h.描画_可視(false, false, false);
+    h.描画_棋譜_IO(1);
+
+    if (const int reason = ハンデ_拒否理由(g); reason != 0) {
+        h.音_禁止();
+        描画_メッセージ(h, reason);
+        return;
+    }
+    h.kifu_saishu_設定(0);
+
+    const int next = g.hande_level + step;
+    if (next >= HANDE_LEVEL_MIN && next <= HANDE_LEVEL_MAX) {
+        g.hande_level = next;
+        描画_ハンデレベル(h, g.hande_level);
+        const ハンデ手 te = step > 0 ? ハンデ_上げ手(next) : ハンデ_下げ手(next);
+        g.ban[te.x][te.y] = te.code;
+        h.描画_絵(te.code, te.x, te.y);
+        h.描画_桝輪郭(BAN_IRO, te.x, te.y);
+        h.音_駒打();
+    }
+    g.hande_settei = FLAG_ON;
+}
+
+}  // namespace
+
+ハンデ手 ハンデ_上げ手(int n) {
+    return kUp[n - HANDE_LEVEL_MIN];
+}
+ハンデ手 ハンデ_下げ手(int n) {
+    return kDown[n - HANDE_LEVEL_MIN];
+}
+
+std::string ハンデ_メッセージ文(int reason) {
+    std::string text;
+    switch (reason) {
+        case 1:
+            text = "棋譜ﾓｰﾄﾞではできません";
+            break;
+        case 2:
+            text = "対局途中ではできません";
+            break;
+        case 3:
+            text = "反転後ではできません";
+            break;
+        default:
+            break;
+    }
+    text += "\r\r局面→最初にして下さい";
+    return text;
+}
+
+void 描画_メッセージ(ComHost& h, int reason) {
+    h.メッセージ(HANDE_MESSAGE_TITLE, ハンデ_メッセージ文(reason));
+}
+
+void 描画_ハンデレベル(ComHost& h, int level) {
+    for (int x = 11; x <= 14; ++x) h.描画_絵(h.haikei(), x, 1);
+    h.描画_文字列(11.1, 1.1, level, IRO_KURO, 10);
+    h.描画_文字列(11.0, 1.0, level, IRO_SHIRO, 10);
+}
+
+void LBEL_UP_Click(GameState& g, ComHost& h) {
+    ハンデ_段階(g, h, +1);
+}
+void LEBEL_DOWN_Click(GameState& g, ComHost& h) {
+    ハンデ_段階(g, h, -1);
+}
+
+}  // namespace murokan
