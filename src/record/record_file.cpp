@@ -1,0 +1,206 @@
+#include "record/record_file.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "record/cp932.h"
+#include "record/record_format.h"
+
+namespace murokan {
+
+namespace {
+
+棋譜メッセージ 箱(std::string_view title, std::string_view text,
+                  platform::Icon icon = platform::Icon::None) {
+    return {std::string(title), std::string(text), icon};
+}
+
+棋譜メッセージ 書込エラー(std::string_view text) {
+    return 箱(棋譜文言::題_棋譜保存, text, platform::Icon::Exclamation);
+}
+
+bool 制御文字を含む(std::string_view s) {
+    for (unsigned char c : s) {
+        if (c < 0x20 || c == 0x7F) return true;
+    }
+    return false;
+}
+
+// Text1 must name one file in the chosen folder, in a form the record's own
+// code page can carry.
+std::optional<棋譜メッセージ> 調査_ファイル名(std::string_view name) {
+    if (name.empty()) return 箱(棋譜文言::題_空白, 棋譜文言::ファイル名なし);
+    if (name == "." || name == "..") return 書込エラー(棋譜文言::ファイル名不正);
+    if (name.find_first_of("/\\") != std::string_view::npos || 制御文字を含む(name) ||
+        !UTF8からCP932(name)) {
+        return 書込エラー(棋譜文言::ファイル名不正文字);
+    }
+    return std::nullopt;
+}
+
+// The latest position counts as data even before it is stored.
+int 書込件数(const GameState& g, const History& h) {
+    if (g.kifu_genzai > h.kifu_saishu && g.kifu_genzai <= MAX_KIFU) return g.kifu_genzai;
+    return h.kifu_saishu;
+}
+
+// Writes `bytes` to `file` through a fresh file beside it that is renamed
+// into place only once it is complete.
+bool 置換書込(const std::filesystem::path& file, std::string_view bytes) {
+    std::error_code ec;
+    std::filesystem::path temp;
+    for (int i = 0;; ++i) {
+        if (i == 1000) return false;
+        temp = file;
+        temp += パス_UTF8("." + std::to_string(i) + ".tmp");
+        if (!std::filesystem::exists(temp, ec) && !ec) break;
+    }
+    bool ok;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        ok = static_cast<bool>(out);
+        out.close();
+        ok = ok && !out.fail();
+    }
+    if (ok) {
+        std::filesystem::rename(temp, file, ec);
+        ok = !ec;
+    }
+    if (!ok) std::filesystem::remove(temp, ec);
+    return ok;
+}
+
+// The whole file, or nullopt when it cannot be read (or is not a file).
+std::optional<std::string> 読込_全体(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char buffer[8192];
+    while (in && bytes.size() <= 棋譜_最大バイト数) {
+        in.read(buffer, sizeof buffer);
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+std::filesystem::path パス_UTF8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& g) {
+    if (g.hanten == FLAG_ON) return 箱(棋譜文言::題_棋譜書込, 棋譜文言::反転後);
+    if (g.hande_settei == FLAG_ON) return 箱(棋譜文言::題_棋譜書込, 棋譜文言::ハンデ後);
+    return std::nullopt;
+}
+
+棋譜メッセージ 棋譜満杯メッセージ() {
+    return 箱(棋譜文言::題_棋譜, 棋譜文言::満杯, platform::Icon::Exclamation);
+}
+
+棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& spec) {
+    棋譜書込結果 result;
+    if (auto refusal = 調査_ファイル名(spec.file_name)) {
+        result.messages.push_back(*refusal);
+        return result;
+    }
+    result.file = spec.folder / パス_UTF8(spec.file_name + std::string(棋譜_拡張子));
+
+    // Line 2 is the top side's player, line 3 the bottom side's.
+    const bool bottom_first = g.ji_teban == TEBAN_SENTE;
+    const std::string* names[] = {&spec.game_name,
+                                  bottom_first ? &spec.gote_name : &spec.sente_name,
+                                  bottom_first ? &spec.sente_name : &spec.gote_name};
+    std::array<std::string, 3> headers;
+    for (size_t i = 0; i < headers.size(); ++i) {
+        auto encoded = 制御文字を含む(*names[i]) ? std::nullopt : UTF8からCP932(*names[i]);
+        if (!encoded) {
+            result.messages.push_back(書込エラー(棋譜文言::名前不正文字));
+            return result;
+        }
+        headers[i] = std::move(*encoded);
+    }
+
+    if (書込件数(g, h) < 1) {
+        result.messages.push_back(箱(棋譜文言::題_棋譜保存, 棋譜文言::データなし));
+        return result;
+    }
+    保存_最新局面(g, h);
+
+    const auto bytes = 作成_棋譜ファイル(h, h.kifu_saishu, headers);
+    if (!bytes) {
+        result.messages.push_back(書込エラー(棋譜文言::局面不正));
+        return result;
+    }
+    if (!置換書込(result.file, *bytes)) {
+        result.messages.push_back(書込エラー(棋譜文言::書込失敗));
+        return result;
+    }
+    result.書込済 = true;
+    result.messages.push_back(箱(棋譜文言::題_空白, 棋譜文言::書込完了));
+    return result;
+}
+
+棋譜読込結果 読込_棋譜データ(GameState& g, History& h, std::string_view bytes,
+                             const std::function<void()>& 初期設定) {
+    棋譜読込結果 result;
+    棋譜解析結果 parsed = 解析_棋譜(bytes);
+    if (parsed.拒否) {
+        result.messages.push_back(*parsed.拒否);
+        return result;
+    }
+
+    初期設定();
+    g.kifu_mode = FLAG_ON;
+    const int n = static_cast<int>(parsed.局面.size());
+    for (int i = 1; i <= n; ++i) {
+        const 棋譜局面& e = parsed.局面[static_cast<size_t>(i - 1)];
+        for (int x = 1; x <= BAN_SIZE; ++x) {
+            for (int y = 1; y <= BAN_SIZE; ++y) h.kifu_ban[i][x][y] = e.ban[x][y];
+        }
+        for (int k = 1; k <= 7; ++k) {
+            h.kifu_mochi_ji[i][k] = e.mochi_ji[k];
+            h.kifu_mochi_teki[i][k] = e.mochi_teki[k];
+        }
+        h.kifu_ji_mae[i] = e.ji_mae;
+        h.kifu_ji_ato[i] = e.ji_ato;
+        h.kifu_teki_mae[i] = e.teki_mae;
+        h.kifu_teki_ato[i] = e.teki_ato;
+    }
+    g.kifu_genzai = 0;
+    g.tesuu = 0;
+    h.kifu_saishu = n;
+
+    result.置換済 = true;
+    result.件数 = n;
+    result.見出し = std::move(parsed.見出し);
+    if (n == 0) {
+        result.messages.push_back(箱(棋譜文言::題_棋譜, 棋譜文言::読込データなし));
+        return result;
+    }
+    result.messages.push_back(箱(棋譜文言::題_棋譜, 棋譜文言::読込完了));
+    result.messages.push_back(箱(棋譜文言::題_棋譜, 棋譜文言::進めて下さい));
+    g.teban = TEBAN_SENTE;
+    return result;
+}
+
+棋譜読込結果 読込_棋譜(GameState& g, History& h, const std::filesystem::path& file,
+                       const std::function<void()>& 初期設定) {
+    const auto bytes = 読込_全体(file);
+    if (!bytes) {
+        棋譜読込結果 result;
+        result.messages.push_back(
+            箱(棋譜文言::題_棋譜, 棋譜文言::読込失敗, platform::Icon::Exclamation));
+        return result;
+    }
+    return 読込_棋譜データ(g, h, *bytes, 初期設定);
+}
+
+}  // namespace murokan
