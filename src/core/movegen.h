@@ -1,0 +1,82 @@
+// Every legal move and drop of the side to move, in a fixed-size list, and
+// playing one of them the way a move is made in the game: 駒移動, then for a
+// board move the strike chain, then the turn passes.
+#pragma once
+
+#include <cstdint>
+
+#include "core/game_state.h"
+#include "core/rules.h"
+
+namespace murokan {
+
+// One move in 駒移動's own terms. A drop from the bottom hand has x1 = 11 and
+// y1 = kind + 2 (the stand row); from the top hand x1 = -1 and y1 = the kind
+// itself. `piece` is the code before the move (for a drop the signed code it
+// will have on the board); the code placed is promoted_code(piece) when
+// `promote` is set.
+struct Move {
+    std::int8_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int16_t piece = KARA;
+    bool promote = false;
+
+    bool is_drop() const { return x1 == TEKI_MOCHI_X || x1 == JI_MOCHI_X; }
+    friend bool operator==(const Move&, const Move&) = default;
+};
+
+// Promotion moves a code one step away from zero.
+constexpr int promoted_code(int code) {
+    return code < 0 ? code - 1 : code + 1;
+}
+
+// The code that stands on the destination after the move.
+constexpr int placed_code(const Move& m) {
+    return m.promote ? promoted_code(m.piece) : m.piece;
+}
+
+// Room for every position that can arise: at most 7 kinds x 81 squares of
+// drops plus every board move with its promoted twin stays well below this.
+struct MoveList {
+    static constexpr int kCapacity = 1536;
+    Move moves[kCapacity];
+    int count = 0;
+
+    void push(const Move& m) {
+        if (count < kCapacity) moves[count++] = m;
+    }
+    const Move* begin() const { return moves; }
+    const Move* end() const { return moves + count; }
+};
+
+// True when `code` belongs to the side to move: the sign of the code together
+// with which side's turn code teban holds.
+bool owns_piece(const GameState& g, int code);
+
+// True when the side to move is the bottom side (teban = ji_teban); false for
+// the top side or when no game runs.
+bool bottom_to_move(const GameState& g);
+
+// Fills `out` with every legal move and drop of the side to move: board moves
+// by sources in column-then-row order, each destination accepted by
+// 移動チェック, a promotable move both promoted and (when the piece could still
+// move) unpromoted; then drops of each held kind, 歩 first. Refreshes the
+// two-pawn flags and overwrites nari_koma. No side to move gives no moves.
+void generate_moves(GameState& g, MoveList& out);
+
+// True when `m` is legal for the side to move: a piece of its own (or a held
+// kind, from its own hand), 移動チェック, promotion only where 調査_駒成 allows
+// it and never refused where the piece could not move again. Refreshes the
+// two-pawn flags for a drop.
+bool is_legal_move(GameState& g, const Move& m);
+
+// What playing a move changed, for the caller to show.
+struct PlayReport {
+    MoveReport move;
+    ChainReport chain;  // empty for a drop
+};
+
+// Plays `m` for the side to move without checking it: 駒移動, then for a board
+// move はじき連鎖 with side = teban, then teban := -teban.
+PlayReport play_move(GameState& g, const Move& m);
+
+}  // namespace murokan
