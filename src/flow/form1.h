@@ -4,18 +4,25 @@
 // else is plain member data that the handlers read and write directly.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "ai/maps.h"
+#include "ai/com_host.h"
+#include "ai/com_state.h"
 #include "core/game_state.h"
 #include "platform/platform.h"
+#include "platform/record_panel.h"
+#include "record/history.h"
+#include "record/record_messages.h"
 #include "settings/options.h"
+#include "sound/sound.h"
 #include "ui/screen.h"
 
 namespace murokan {
 
-class Form1 : public platform::EventSink {
+class Form1 : public platform::EventSink, public ComHost {
   public:
     // Builds the menu bar; nothing else happens until Form_Load.
     explicit Form1(platform::Platform& platform);
@@ -41,7 +48,7 @@ class Form1 : public platform::EventSink {
     // The only entry for human moves. Button 1 left, 2 right, anything else is
     // taken as left; Shift is unused; x, y in twips.
     void Form_MouseDown(int button, int shift, double x, double y);
-    void Timer1_Timer();
+    void Timer1_Timer() override;
 
     void TAIKYOKU_Click();
     void MATCH_MAN_Click();
@@ -82,11 +89,15 @@ class Form1 : public platform::EventSink {
     void Dir1_Change();
     void Drive1_Change();
     // Shows or hides the drive, directory and file lists.
-    void 描画_可視(bool drive, bool dir, bool file);
+    void 描画_可視(bool drive, bool dir, bool file) override;
     // Mode 0 shows the text boxes of the panel; any other mode empties and hides them.
-    void 描画_棋譜_IO(int mode);
+    void 描画_棋譜_IO(int mode) override;
     // Erases what loading a record printed outside the board.
     void 描画_棋譜読込み部分消去();
+    // Gives Form1 the panel's controls and sends the panel's events to the
+    // handlers above. The window (or the driver) attaches it before Form_Load;
+    // without a panel those handlers act on nothing.
+    void attachRecordPanel(platform::RecordPanel& p);
 
     // ------------------------------------------------------------ ｵﾌﾟｼｮﾝ menu, settings file
     void OPTION_Click();
@@ -101,6 +112,9 @@ class Form1 : public platform::EventSink {
     void BGM_Click();
     void 読込_環境設定ファイル();
     void 書込_環境設定ファイル();
+    // Ticks, paints and applies the default options (緑, guidance off, elapsed
+    // time on, music on), as a settings file that cannot be read asks.
+    void 設定_既定値適用();
 
     // ------------------------------------------------------------ その他 menu
     void SONOTA_Click();
@@ -127,13 +141,33 @@ class Form1 : public platform::EventSink {
     void com_ban();
     // Stores the current position as history entry kifu_genzai (record files).
     void 手順保存(int x1, int y1, int x2, int y2, int koma, int toru, float ji_mae, float ji_ato,
-                  float teki_mae, float teki_ato);
-    // kifu_saishu := 0 at start-up / := n when a game is (re)started at move n.
-    void kifu_saishu_reset();
-    void cut_record_at(int n);
-    // The sound library and the five buffers: started first, ended last.
-    void 初期化_サウンド();
-    void 終了_サウンド();
+                  float teki_mae, float teki_ato) override;
+
+    // ------------------------------------------------------------ the computer's host
+    // What com_ban and the level/handicap procedures use of the window.
+    float 現在時刻() override;
+    bool KEIKA_Checked() override;
+    void Timer1_Enabled(bool on) override;
+    void 待ち時間(double seconds) override;
+    void 描画_絵(int code, double x, double y) override;
+    int haikei() override;
+    void 描画_桝輪郭(int colour, double x, double y) override;
+    void 描画_数値(double x, double y, std::string_view text, int colour, int mode,
+                   int size) override;
+    void 描画_レベル(int level) override;
+    void 描画_ハンデレベル(int level) override;
+    void 描画_メッセージ(int reason) override;
+    void 画面_更新() override;
+    void 描画_手数(int number, int colour) override;
+    void 描画_駒点滅(int piece, int x, int y, int count) override;
+    void 描画_駒移動(int x1, int y1, int x2, int y2, int code, const MoveReport& report) override;
+    void 再生_はじき連鎖(const ChainReport& report) override;
+    void 描画_移動結果(int side, int x, int y, int piece, int colour) override;
+    void 音_駒打() override;
+    void 音_禁止() override;
+    void メッセージ(std::string_view title, std::string_view text) override;
+    void kifu_saishu_設定(int n) override;
+    void LEVEL_Checked(int n, bool on) override;
 
     // ============================================================ state
     platform::Platform& pf;
@@ -141,19 +175,22 @@ class Form1 : public platform::EventSink {
     // Game state: board, hands, turn, flags, clocks.
     GameState g;
 
-    // Influence maps of the computer player, refilled by 勢力調査.
-    InfluenceMaps maps;
+    // Move history: a snapshot of every position of the game, and its end marker.
+    History hist;
+
+    // The computer player: its influence maps and the scratch values of one turn.
+    ComState com;
 
     // Option state besides the menu ticks: background picture and guidance.
     Options opt;
 
     // Sound buffers, from the sound library at start-up; 0 = not loaded.
-    int oto_handle = 0;
-    int oto_sonota = 0;     // "その他.wav": the about box
-    int oto_kinshi = 0;     // "禁止.wav": every refusal
-    int oto_koma = 0;       // "駒打音.wav": a piece placed
-    int oto_bgm = 0;        // "BGM.wav": the looping music
-    int oto_shoumetsu = 0;  // "消滅.wav": a sandwiched piece vanishes
+    Oto oto;
+    int& oto_sonota = oto.oto_sonota;        // "その他.wav": the about box
+    int& oto_kinshi = oto.oto_kinshi;        // "禁止.wav": every refusal
+    int& oto_koma = oto.oto_koma;            // "駒打音.wav": a piece placed
+    int& oto_bgm = oto.oto_bgm;              // "BGM.wav": the looping music
+    int& oto_shoumetsu = oto.oto_shoumetsu;  // "消滅.wav": a sandwiched piece vanishes
 
     // Every drawing procedure of the window.
     Screen screen;
@@ -166,10 +203,25 @@ class Form1 : public platform::EventSink {
     // The directory that was current at start-up; the help page is found there.
     std::string startup_dir;
 
+    // The record panel's controls; null until attachRecordPanel.
+    platform::RecordPanel* panel = nullptr;
+
   private:
+    // The option handlers' steps (form1_options.cpp).
+    void background_click(int code);
+    void guidance_set(bool on);  // SIDOU tick, shidou and shidou_iro together
+    void bgm_set(bool on);       // BGM tick and the music
+    // Where 解説 finds the help page (form1_help.cpp).
+    std::string help_page_path() const;
+    // The 局面 menu's steps (form1_replay.cpp): entry p on the board and hands.
+    void replay_show(int p);
+    // The record panel's steps (form1_panel.cpp).
+    void show_messages(const std::vector<棋譜メッセージ>& boxes);
+    std::unique_ptr<platform::RecordPanelEvents> panel_events_;
+    std::string panel_drive_;  // the drive whose folders Dir1 shows
+
     void build_menu();
     void end_program();
-    void level_click(int n);
     // The steps of Form_MouseDown.
     bool own_piece(int code) const;    // a piece of the side to move
     bool other_piece(int code) const;  // a piece of the side not to move

@@ -8,13 +8,13 @@ namespace murokan {
 
 void Form1::Form_Load() {
     // 1. Sound first, so that the settings can start the music.
-    初期化_サウンド();
+    開始_サウンド(pf, oto, pf.app.windowHandle());
 
     // 2. The constants are compile-time; what the window sets here is state.
     opt.shidou = FLAG_OFF;
     opt.shidou_iro = SHIDOU_IRO_OFF;
     g.kifu_mode = FLAG_OFF;
-    kifu_saishu_reset();
+    hist.kifu_saishu = 0;
     g.com_level = 3;
 
     // 3. The help page is looked up in the directory current at start-up.
@@ -39,20 +39,14 @@ void Form1::初期設定() {
     初期設定_状態(g);
     timer_stop();
     screen.画面_再描画();
-    手順保存(0, 0, 0, 0, 0, g.ban[0][0], g.ji_jikan, g.keika_byou + g.ji_jikan, g.teki_jikan,
-             g.teki_jikan);
+    初期設定_棋譜(g, hist);  // the starting position becomes history entry 0
 }
 
 void Form1::終了処理() {
     // Runs once: 終わり followed by the window's own close must not free twice.
     if (sound_released_) return;
     sound_released_ = true;
-    pf.sound.dsFree(oto_sonota);
-    pf.sound.dsFree(oto_kinshi);
-    pf.sound.dsFree(oto_koma);
-    pf.sound.dsFree(oto_bgm);
-    pf.sound.dsFree(oto_shoumetsu);
-    終了_サウンド();
+    解放_サウンド(pf, oto);
 }
 
 void Form1::end_program() {

@@ -6,6 +6,7 @@
 
 #include "ai/maps.h"
 #include "flow/form1.h"
+#include "record/record_messages.h"
 
 namespace murokan {
 
@@ -141,6 +142,15 @@ void Form1::try_move(int button) {
         return;
     }
 
+    if (調査_棋譜満杯(g) == FLAG_ON) {
+        // The history has no room for the position this move would reach.
+        play(oto_kinshi);
+        msg(棋譜文言::満杯, 棋譜文言::題_棋譜);
+        g.click_dankai = 0;
+        screen.描画_将棋盤桝();
+        return;
+    }
+
     // The position before the move goes into the history.
     手順保存(sel_x, sel_y, to_x, to_y, sel_koma, g.ban[to_x][to_y], g.ji_jikan,
              g.ji_jikan + g.keika_byou, g.teki_jikan, g.teki_jikan);
@@ -180,7 +190,7 @@ void Form1::hand_over() {
     if (g.taikyoku_mode == MODE_COM) {
         timer_stop();
         g.ji_jikan += g.keika_byou;
-        勢力調査(g, maps);
+        勢力調査(g, com.maps);
         if (調査_駒存在(g, OU) == FLAG_OFF) {
             msg("あなたの勝ちです", "終了");
         } else if (調査_駒存在(g, -OU) == FLAG_OFF) {

@@ -48,7 +48,7 @@ void Form1::SENTE_Click() {
     g.click_dankai = 0;
     g.taikyoku_mode = MODE_COM;
     g.kifu_mode = FLAG_OFF;
-    cut_record_at(g.tesuu);
+    hist.kifu_saishu = g.tesuu;  // the record ends at the current move
 
     g.kaishi_byou = Timer();
     timer_start();
@@ -81,7 +81,7 @@ void Form1::GOTE_Click() {
     g.click_dankai = 0;
     g.taikyoku_mode = MODE_COM;
     g.kifu_mode = FLAG_OFF;
-    cut_record_at(g.tesuu);
+    hist.kifu_saishu = g.tesuu;  // the record ends at the current move
 
     if (g.tesuu == 0 || g.teban == TEBAN_NASHI) {
         // The computer, with the top pieces, moves first.
@@ -95,34 +95,6 @@ void Form1::GOTE_Click() {
     } else if (g.teban == g.teki_teban) {
         com_ban();
     }
-}
-
-void Form1::LEVEL1_Click() {
-    level_click(1);
-}
-void Form1::LEVEL2_Click() {
-    level_click(2);
-}
-void Form1::LEVEL3_Click() {
-    level_click(3);
-}
-
-void Form1::level_click(int n) {
-    // Erase the level display, then show the new one.
-    screen.描画_絵(opt.haikei, -2, 0);
-    screen.描画_絵(opt.haikei, -1, 0);
-    screen.描画_絵(opt.haikei, 0, 0);
-    レベル_設定(n);
-}
-
-void Form1::レベル_設定(int n) {
-    static constexpr std::string_view kItems[] = {"LEVEL1", "LEVEL2", "LEVEL3"};
-    for (std::string_view item : kItems) pf.menu.setChecked(item, false);
-    if (n >= 1 && n <= 3) {
-        pf.menu.setChecked(kItems[n - 1], true);
-        g.com_level = n;
-    }
-    if (g.taikyoku_mode == MODE_COM) screen.描画_レベル(g.com_level);
 }
 
 }  // namespace murokan

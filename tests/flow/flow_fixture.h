@@ -1,0 +1,56 @@
+// A started program on the recording platform, with clicks addressed by cell.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/constants.h"
+#include "flow/form1.h"
+#include "platform/recording_platform.h"
+
+namespace murokan::test {
+
+class FlowTest : public ::testing::Test {
+  protected:
+    FlowTest() : form(rp.platform) {}
+
+    void SetUp() override { form.Form_Load(); }
+
+    // A button press at the centre of cell (cx, cy).
+    void click(int cx, int cy, int button = HIDARI_BUTTON) {
+        form.Form_MouseDown(button, 0, BAN_X0 + MASU_W * (cx + 0.5), BAN_Y0 + MASU_H * (cy + 0.5));
+    }
+    // A board move by two left clicks (right for the second when promoting).
+    void move(int x1, int y1, int x2, int y2, int button = HIDARI_BUTTON) {
+        click(x1, y1);
+        click(x2, y2, button);
+    }
+
+    // The events logged since the last call.
+    std::vector<std::string> take_events() {
+        std::vector<std::string> out(rp.events.begin() + seen_, rp.events.end());
+        seen_ = rp.events.size();
+        return out;
+    }
+    void forget_events() { seen_ = rp.events.size(); }
+    static bool has(const std::vector<std::string>& events, const std::string& line) {
+        return std::find(events.begin(), events.end(), line) != events.end();
+    }
+
+    // Empties the board and the hands, keeping the kings where given.
+    void clear_board() {
+        for (auto& col : form.g.ban)
+            for (int& c : col) c = KARA;
+        for (int k = 0; k < 8; ++k) form.g.mochi_ji[k] = form.g.mochi_teki[k] = 0;
+        form.g.mochi_ji_kazu = form.g.mochi_teki_kazu = 0;
+    }
+
+    platform::RecordingPlatform rp;
+    Form1 form;
+    std::size_t seen_ = 0;
+};
+
+}  // namespace murokan::test
