@@ -31,6 +31,10 @@ struct SurveyCase {
     std::vector<Cell> cells;
 };
 
+void PrintTo(const SurveyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SurveyCells : public ::testing::TestWithParam<SurveyCase> {};
 
 TEST_P(SurveyCells, RecordsAsTheRulesOfEachKindSay) {
