@@ -33,24 +33,28 @@ class ComHost {
     // The current background picture code (haikei).
     virtual int haikei() = 0;
     virtual void 描画_桝輪郭(int colour, double x, double y) = 0;
-    // 描画_数値 with a text value / with a number value.
+    // Prints `text` at cell (x, y) (描画_数値 with a text value).
     virtual void 描画_数値(double x, double y, std::string_view text, int colour, int mode,
                            int size) = 0;
-    virtual void 描画_数値(double x, double y, int value, int colour, int mode, int size) = 0;
-    // Prints text number `value` of the text table (handicap names, "手目").
-    virtual void 描画_文字列(double x, double y, int value, int colour, int size) = 0;
+    // "LEVEL n" above the left corner of the board.
+    virtual void 描画_レベル(int level) = 0;
+    // The handicap name of `level` right of the board's top row.
+    virtual void 描画_ハンデレベル(int level) = 0;
+    // The box refusing a handicap change (1 record mode, 2 a game under way,
+    // 3 a reversed board), titled "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定".
+    virtual void 描画_メッセージ(int reason) = 0;
     // Repaints the window now.
     virtual void 画面_更新() = 0;
     virtual void 描画_手数(int number, int colour) = 0;
     virtual void 描画_駒点滅(int piece, int x, int y, int count) = 0;
     // The screen side of 駒移動: the source drawn empty, the piece drawn on the
     // destination, and the hand stands the report names redrawn.
-    virtual void 駒移動_描画(int x1, int y1, int x2, int y2, int code,
+    virtual void 描画_駒移動(int x1, int y1, int x2, int y2, int code,
                              const MoveReport& report) = 0;
     // The screen side of the strike chain: each slide step with its 0.15 s
     // pause, then for a sandwich the vanish animation and a redraw of the board
     // and both hand stands. The board already holds the chain's outcome.
-    virtual void はじき連鎖_描画(const ChainReport& report) = 0;
+    virtual void 再生_はじき連鎖(const ChainReport& report) = 0;
     virtual void 描画_移動結果(int side, int x, int y, int piece, int colour) = 0;
 
     // ---- sounds

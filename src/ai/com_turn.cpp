@@ -66,7 +66,7 @@ void com_ban(GameState& g, ComState& c, ComHost& h) {
     }
 
     const MoveReport moved = 駒移動(g, te.fc, te.fr, te.tc, te.tr, te.after);
-    h.駒移動_描画(te.fc, te.fr, te.tc, te.tr, te.after, moved);
+    h.描画_駒移動(te.fc, te.fr, te.tc, te.tr, te.after, moved);
     h.待ち時間(0.5);
     h.音_駒打();
     g.kifu_genzai += 1;
@@ -75,7 +75,7 @@ void com_ban(GameState& g, ComState& c, ComHost& h) {
     if (te.fc >= 1 && te.fc <= 9) {
         const 方向 d = 取得_進行方向(te.fc, te.fr, te.tc, te.tr);
         const ChainReport chain = はじき連鎖(g, g.teki_teban, te.tc, te.tr, d);
-        h.はじき連鎖_描画(chain);
+        h.再生_はじき連鎖(chain);
     }
 
     勢力調査(g, c.maps);

@@ -56,21 +56,13 @@ constexpr ハンデ手 kDown[21] = {
     {0, 0, KARA},  // 10 is never reached going down
 };
 
-// The guards shared by both commands; 0 when the ladder may move.
-int ハンデ_拒否理由(const GameState& g) {
-    if (g.kifu_mode == FLAG_ON) return 1;
-    if (g.kifu_genzai > 0) return 2;
-    if (g.hanten == FLAG_ON) return 3;
-    return 0;
-}
-
 void ハンデ_段階(GameState& g, ComHost& h, int step) {
     h.描画_可視(false, false, false);
     h.描画_棋譜_IO(1);
 
     if (const int reason = ハンデ_拒否理由(g); reason != 0) {
         h.音_禁止();
-        描画_メッセージ(h, reason);
+        h.描画_メッセージ(reason);
         return;
     }
     h.kifu_saishu_設定(0);
@@ -78,7 +70,7 @@ void ハンデ_段階(GameState& g, ComHost& h, int step) {
     const int next = g.hande_level + step;
     if (next >= HANDE_LEVEL_MIN && next <= HANDE_LEVEL_MAX) {
         g.hande_level = next;
-        描画_ハンデレベル(h, g.hande_level);
+        h.描画_ハンデレベル(g.hande_level);
         const ハンデ手 te = step > 0 ? ハンデ_上げ手(next) : ハンデ_下げ手(next);
         g.ban[te.x][te.y] = te.code;
         h.描画_絵(te.code, te.x, te.y);
@@ -90,40 +82,21 @@ void ハンデ_段階(GameState& g, ComHost& h, int step) {
 
 }  // namespace
 
+int ハンデ_拒否理由(const GameState& g) {
+    if (g.kifu_mode == FLAG_ON) return 1;
+    if (g.kifu_genzai > 0) return 2;
+    if (g.hanten == FLAG_ON) return 3;
+    return 0;
+}
+
 ハンデ手 ハンデ_上げ手(int n) {
+    if (n <= HANDE_LEVEL_MIN || n > HANDE_LEVEL_MAX) return {0, 0, KARA};
     return kUp[n - HANDE_LEVEL_MIN];
 }
+
 ハンデ手 ハンデ_下げ手(int n) {
+    if (n < HANDE_LEVEL_MIN || n >= HANDE_LEVEL_MAX) return {0, 0, KARA};
     return kDown[n - HANDE_LEVEL_MIN];
-}
-
-std::string ハンデ_メッセージ文(int reason) {
-    std::string text;
-    switch (reason) {
-        case 1:
-            text = "棋譜ﾓｰﾄﾞではできません";
-            break;
-        case 2:
-            text = "対局途中ではできません";
-            break;
-        case 3:
-            text = "反転後ではできません";
-            break;
-        default:
-            break;
-    }
-    text += "\r\r局面→最初にして下さい";
-    return text;
-}
-
-void 描画_メッセージ(ComHost& h, int reason) {
-    h.メッセージ(HANDE_MESSAGE_TITLE, ハンデ_メッセージ文(reason));
-}
-
-void 描画_ハンデレベル(ComHost& h, int level) {
-    for (int x = 11; x <= 14; ++x) h.描画_絵(h.haikei(), x, 1);
-    h.描画_文字列(11.1, 1.1, level, IRO_KURO, 10);
-    h.描画_文字列(11.0, 1.0, level, IRO_SHIRO, 10);
 }
 
 void LBEL_UP_Click(GameState& g, ComHost& h) {

@@ -4,8 +4,6 @@
 // and put it back going the other way.
 #pragma once
 
-#include <string>
-
 #include "ai/com_host.h"
 #include "ai/handicap_names.h"
 #include "core/game_state.h"
@@ -22,20 +20,12 @@ struct ハンデ手 {
 ハンデ手 ハンデ_上げ手(int n);
 ハンデ手 ハンデ_下げ手(int n);
 
-inline constexpr std::string_view HANDE_MESSAGE_TITLE = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定";
+// Why the ladder may not move now: 1 a record is replayed, 2 a move has been
+// played since the start, 3 the board was reversed; 0 when it may.
+int ハンデ_拒否理由(const GameState& g);
 
-// The text of refusal `reason` (1 replaying a record, 2 a game under way,
-// 3 the board reversed), followed by two carriage returns and the advice to go
-// back to the start. Any other reason gives an empty first line.
-std::string ハンデ_メッセージ文(int reason);
-// Shows that text in a message box titled "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定".
-void 描画_メッセージ(ComHost& h, int reason);
-
-// The shadowed handicap name right of the board's top row.
-void 描画_ハンデレベル(ComHost& h, int level);
-
-// "△" and "▽". Refused (with the forbidden sound and a message) while a record
-// is replayed, after a move has been played, or after the board was reversed.
+// "△" and "▽". Refused (with the forbidden sound and 描画_メッセージ of the
+// reason) while ハンデ_拒否理由 is not 0.
 // Otherwise the history is cut to the start position, the level moves one rung
 // if it can, and hande_settei is set even at the ends of the ladder.
 void LBEL_UP_Click(GameState& g, ComHost& h);

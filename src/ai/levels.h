@@ -17,7 +17,4 @@ void LEVEL_Click(GameState& g, ComHost& h, int n);
 // against the computer is set up.
 void レベル_設定(GameState& g, ComHost& h, int n);
 
-// The shadowed "LEVEL n" label above the left corner of the board.
-void 描画_レベル(ComHost& h, int level);
-
 }  // namespace murokan
