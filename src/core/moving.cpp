@@ -143,18 +143,4 @@ ChainReport はじき連鎖(GameState& g, int side, int x2, int y2, 方向 d) {
     return report;
 }
 
-int 調査_移動結果(const int before[10][10], const int after[10][10], int& x, int& y, int& code) {
-    for (int cx = 1; cx <= BAN_SIZE; ++cx) {
-        for (int cy = 1; cy <= BAN_SIZE; ++cy) {
-            if (before[cx][cy] != after[cx][cy] && after[cx][cy] != KARA) {
-                x = cx;
-                y = cy;
-                code = after[cx][cy];
-                return FLAG_ON;
-            }
-        }
-    }
-    return FLAG_OFF;
-}
-
 }  // namespace murokan

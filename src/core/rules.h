@@ -120,12 +120,4 @@ void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, 
 // travelling in direction d, to its end.
 ChainReport はじき連鎖(GameState& g, int side, int x2, int y2, 方向 d);
 
-// ---------------------------------------------------------------- replay
-
-// Where a move left its piece: the first square, columns 1..9 outer and rows
-// 1..9 inner, whose content differs between the two boards and is not empty
-// on `after`. FLAG_ON with x, y, code filled; FLAG_OFF (untouched) if none.
-// The replay commands pass two consecutive history entries.
-int 調査_移動結果(const int before[10][10], const int after[10][10], int& x, int& y, int& code);
-
 }  // namespace murokan

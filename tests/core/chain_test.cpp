@@ -396,22 +396,5 @@ TEST(Move, BottomKingSquareFollowsTheKing) {
     EXPECT_EQ(g.teki_ou_y, 1);
 }
 
-TEST(Move, WhereAMoveLeftItsPiece) {
-    GameState a = test::board_with({{3, 7, -HU}, {5, 5, HU}});
-    GameState b = a;
-    b.ban[3][7] = KARA;
-    b.ban[3][6] = -HU;
-    b.ban[5][5] = KARA;  // flicked away
-    b.ban[5][2] = HU;
-    int x = 0, y = 0, code = 0;
-    ASSERT_EQ(調査_移動結果(a.ban, b.ban, x, y, code), FLAG_ON);
-    EXPECT_EQ(x, 3);  // columns are scanned first
-    EXPECT_EQ(y, 6);
-    EXPECT_EQ(code, -HU);
-    x = 0;
-    EXPECT_EQ(調査_移動結果(a.ban, a.ban, x, y, code), FLAG_OFF);
-    EXPECT_EQ(x, 0);
-}
-
 }  // namespace
 }  // namespace murokan
