@@ -1,8 +1,12 @@
-// The game executable: checks for a display, then hands over to the Qt window.
+// The game executable: checks for a display, then builds the Qt window, the
+// sound library and Form1, and runs the window's event loop.
 #include <QApplication>
-#include <QMainWindow>
 #include <cstdio>
 #include <cstdlib>
+
+#include "flow/form1.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/sdl/sdl_sound_library.h"
 
 namespace {
 
@@ -19,13 +23,18 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
     if (!displayAvailable()) {
-        std::fprintf(stderr, "murokan: no display found (DISPLAY is not set); start it from a desktop session.\n");
+        std::fprintf(
+            stderr,
+            "murokan: no display found (DISPLAY is not set); start it from a desktop session.\n");
         return 1;
     }
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Murokan"));
-    window.resize(1200, 960);
-    window.show();
+    murokan::platform::SdlSoundLibrary sound;
+    murokan::platform::QtPlatform qt(sound);
+    murokan::Form1 form(qt.platform());
+    qt.setSink(&form);
+    form.Form_Load();
+    if (form.quit_requested()) return 0;
+    qt.window().show();
     return app.exec();
 }

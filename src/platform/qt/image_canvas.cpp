@@ -1,0 +1,92 @@
+#include "platform/qt/image_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "platform/qbcolor.h"
+#include "platform/qt/canvas_geometry.h"
+
+namespace murokan::platform {
+
+namespace {
+
+QColor toQColor(int qb) {
+    const Rgb c = qbColor(qb);
+    return QColor(c.r, c.g, c.b);
+}
+
+// Outlines are one screen pixel of the original window (15 twips), which at our
+// resolution is four canvas pixels.
+constexpr double kLineWidth = 4.0;
+
+}  // namespace
+
+ImageCanvas::ImageCanvas()
+    : image_(kCanvasPixelsW, kCanvasPixelsH, QImage::Format_RGB32),
+      family_(Pictures::minchoFamily()) {
+    image_.fill(toQColor(2));
+}
+
+void ImageCanvas::changed() {
+    ++generation_;
+    if (on_change_) on_change_();
+}
+
+void ImageCanvas::picture(int code, double x, double y) {
+    const QImage* pic = pictures_.find(code);
+    if (!pic) return;
+    const int px = twipsToPixel(x), py = twipsToPixel(y);
+    QPainter p(&image_);
+    if (Pictures::isBackground(code)) {
+        // The part of the whole-canvas texture under this cell.
+        const QRect cell(px, py, kCellPixelsW, kCellPixelsH);
+        p.drawImage(cell.topLeft(), *pic, cell);
+    } else {
+        p.drawImage(QPoint(px, py), *pic);
+    }
+    p.end();
+    changed();
+}
+
+void ImageCanvas::text(double x, double y, std::string_view utf8, double size, int colour,
+                       bool bold) {
+    if (utf8.empty()) return;
+    QFont f(family_);
+    // A point is 20 twips; a canvas pixel is 4 twips.
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(size * 20.0 / kTwipsPerPixel))));
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(f);
+    p.setPen(toQColor(colour));
+    const QFontMetricsF m(f);
+    // The position is the top-left of the text line, so the baseline lies one ascent lower.
+    p.drawText(QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel + m.ascent()),
+               QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    p.end();
+    changed();
+}
+
+void ImageCanvas::rectangle(double x1, double y1, double x2, double y2, int colour) {
+    QPainter p(&image_);
+    QPen pen(toQColor(colour), kLineWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const QPointF a(x1 / kTwipsPerPixel, y1 / kTwipsPerPixel);
+    const QPointF b(x2 / kTwipsPerPixel, y2 / kTwipsPerPixel);
+    p.drawRect(QRectF(a, b).normalized());
+    p.end();
+    changed();
+}
+
+void ImageCanvas::refresh() {
+    if (on_refresh_) on_refresh_();
+}
+
+bool ImageCanvas::savePng(const std::string& path) const {
+    return image_.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace murokan::platform

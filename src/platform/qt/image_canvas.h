@@ -1,0 +1,48 @@
+// The window's persistent drawing: a QImage of 10000 x 8000 twips at four twips
+// a pixel. Works with no window at all (QT_QPA_PLATFORM=offscreen), which is
+// how the driver's `shot` takes its pictures.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/qt/pictures.h"
+
+namespace murokan::platform {
+
+class ImageCanvas : public Canvas {
+  public:
+    // Needs a QGuiApplication (for fonts). Starts filled with the form colour QBColor(2).
+    ImageCanvas();
+
+    void picture(int code, double x, double y) override;
+    void text(double x, double y, std::string_view utf8, double size, int colour,
+              bool bold) override;
+    void rectangle(double x1, double y1, double x2, double y2, int colour) override;
+    // Calls the refresh handler (the window repaints at once), if one is set.
+    void refresh() override;
+
+    const QImage& image() const { return image_; }
+    // Writes the canvas as a PNG; false when it cannot be written.
+    bool savePng(const std::string& path) const;
+    // Bumped by every drawing call, so a viewer knows when its copy is stale.
+    unsigned generation() const { return generation_; }
+    // Called after every drawing call (schedule a repaint) and on refresh (repaint now).
+    void setChanged(std::function<void()> on_change) { on_change_ = std::move(on_change); }
+    void setRefresh(std::function<void()> on_refresh) { on_refresh_ = std::move(on_refresh); }
+
+  private:
+    void changed();
+
+    QImage image_;
+    Pictures pictures_;
+    QString family_;
+    unsigned generation_ = 0;
+    std::function<void()> on_change_;
+    std::function<void()> on_refresh_;
+};
+
+}  // namespace murokan::platform

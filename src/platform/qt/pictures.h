@@ -1,0 +1,40 @@
+// The stock pictures of every drawing code, painted with QPainter at canvas
+// resolution when first asked for and kept: pieces as wooden koma, the empty
+// square, the two vanish frames, five backgrounds and the title art.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <map>
+
+namespace murokan::platform {
+
+// Size of one cell picture in canvas pixels (a cell is 495 x 615 twips).
+inline constexpr int kCellPixelsW = 124;
+inline constexpr int kCellPixelsH = 154;
+
+class Pictures {
+  public:
+    Pictures();
+
+    // The picture of a drawing code, nullptr for codes without one. Background
+    // codes (5..9) give a whole-canvas texture: a background cell is the part
+    // of it under the cell, so neighbouring cells join without seams.
+    const QImage* find(int code);
+    static bool isBackground(int code) { return code >= 5 && code <= 9; }
+
+    // The Mincho face of the window (IPA Mincho, else any Japanese face).
+    static QString minchoFamily();
+
+  private:
+    QImage makePiece(int code) const;
+    QImage makeEmptySquare() const;
+    QImage makeVanish(int frame) const;
+    QImage makeBackground(int code) const;
+    QImage makeTitle() const;
+
+    QFont mincho_;
+    std::map<int, QImage> cache_;
+};
+
+}  // namespace murokan::platform

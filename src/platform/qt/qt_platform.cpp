@@ -1,0 +1,293 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTime>
+#include <QUrl>
+
+#include "platform/qt/about_box.h"
+
+namespace murokan::platform {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QMessageBox::Icon toQtIcon(Icon icon) {
+    switch (icon) {
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Critical:
+            return QMessageBox::Critical;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+// The default client size: the whole canvas in a window that fits a 1366 x 768 screen.
+constexpr int kDefaultCanvasW = 825;
+constexpr int kDefaultCanvasH = 660;
+
+}  // namespace
+
+// ------------------------------------------------------------ window
+
+MainWindow::MainWindow(QtPlatform& owner) : owner_(owner) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ムロカン"));
+    canvas_widget_ = new CanvasWidget(owner.canvas(), this);
+    canvas_widget_->setMouseHandler(
+        [this](int b, double x, double y) { owner_.deliverMouse(b, x, y); });
+    setCentralWidget(canvas_widget_);
+    canvas_widget_->setFocusPolicy(Qt::StrongFocus);
+    resize(kDefaultCanvasW, kDefaultCanvasH + menuBar()->sizeHint().height());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    int code = 0;
+    switch (event->key()) {
+        case Qt::Key_Escape:
+            code = 27;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            code = 13;
+            break;
+        case Qt::Key_Backspace:
+            code = 8;
+            break;
+        default:
+            if (!event->text().isEmpty()) code = event->text().at(0).unicode();
+    }
+    if (code != 0)
+        owner_.deliverKey(code);
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (owner_.deliverClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ------------------------------------------------------------ dialogs
+
+void QtDialogs::message(std::string_view title, std::string_view text, Icon icon) {
+    QMessageBox box(toQtIcon(icon), qs(title), qs(text), QMessageBox::Ok, &owner_.window());
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(std::string_view title, std::string_view text, Icon icon) {
+    QMessageBox box(toQtIcon(icon), qs(title), qs(text), QMessageBox::Yes | QMessageBox::No,
+                    &owner_.window());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+AboutChoice QtDialogs::aboutBox() {
+    AboutBox box(&owner_.window());
+    return box.exec() == AboutBox::kHomePage ? AboutChoice::HomePage : AboutChoice::Ok;
+}
+
+// ------------------------------------------------------------ clock
+
+double QtClock::now() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void QtClock::wait(double seconds) {
+    if (seconds <= 0) return;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const qint64 total = static_cast<qint64>(seconds * 1000.0 + 0.5);
+    owner_.enterWait();
+    // Paint events and timers are served; mouse and keys are held back.
+    while (elapsed.elapsed() < total) {
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(total - elapsed.elapsed()), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    owner_.leaveWait();
+}
+
+// ------------------------------------------------------------ timer
+
+QtDisplayTimer::QtDisplayTimer(QtPlatform& owner) {
+    timer_.setInterval(50);
+    QObject::connect(&timer_, &QTimer::timeout, [&owner] { owner.deliverTick(); });
+}
+
+void QtDisplayTimer::setEnabled(bool on) {
+    if (on && !timer_.isActive()) timer_.start();
+    if (!on) timer_.stop();
+}
+
+bool QtDisplayTimer::enabled() const {
+    return timer_.isActive();
+}
+
+// ------------------------------------------------------------ menu
+
+void QtMenuBar::add(std::string_view parent, std::string_view name, std::string_view caption) {
+    QMainWindow& w = owner_.window();
+    const std::string key(name);
+    if (parent.empty()) {
+        QMenu* menu = w.menuBar()->addMenu(qs(caption));
+        menu->setObjectName(qs(name));
+        // A click on the header is an event of its own for the game.
+        QObject::connect(menu, &QMenu::aboutToShow, [this, key] { owner_.deliverMenu(key); });
+        menus_[key] = menu;
+        return;
+    }
+    QMenu* menu = nullptr;
+    if (auto it = menus_.find(parent); it != menus_.end()) {
+        menu = it->second;
+    } else if (auto ai = actions_.find(parent); ai != actions_.end() && ai->second) {
+        // An item that gets children becomes a submenu.
+        menu = ai->second->menu();
+        if (!menu) {
+            menu = new QMenu(ai->second->text(), &w);
+            ai->second->setMenu(menu);
+            const std::string pkey(parent);
+            QObject::connect(menu, &QMenu::aboutToShow, [this, pkey] { owner_.deliverMenu(pkey); });
+        }
+        menus_[std::string(parent)] = menu;
+    }
+    if (!menu) return;
+    if (caption == "-") {
+        menu->addSeparator();
+        return;
+    }
+    QAction* act = menu->addAction(qs(caption));
+    act->setObjectName(qs(name));
+    if (auto c = checks_.find(name); c != checks_.end()) {
+        act->setCheckable(true);
+        act->setChecked(c->second);
+    }
+    QObject::connect(act, &QAction::triggered, [this, key, act] {
+        // Ticks change only when the game says so, never by the click itself.
+        if (act->isCheckable()) act->setChecked(checked(key));
+        owner_.deliverMenu(key);
+    });
+    actions_[key] = act;
+}
+
+void QtMenuBar::setChecked(std::string_view name, bool on) {
+    checks_[std::string(name)] = on;
+    if (QAction* act = action(name)) {
+        act->setCheckable(true);
+        act->setChecked(on);
+    }
+}
+
+bool QtMenuBar::checked(std::string_view name) const {
+    auto it = checks_.find(name);
+    return it != checks_.end() && it->second;
+}
+
+QAction* QtMenuBar::action(std::string_view name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second.data();
+}
+
+// ------------------------------------------------------------ browser, app
+
+bool QtBrowser::open(std::string_view target) {
+    const QString t = qs(target);
+    if (t.isEmpty()) return false;
+    const QFileInfo file(t);
+    const QUrl url =
+        file.exists() ? QUrl::fromLocalFile(file.absoluteFilePath()) : QUrl::fromUserInput(t);
+    return QDesktopServices::openUrl(url);
+}
+
+void QtApplication::quit() {
+    // Leaves the main loop once the running handler has returned.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+std::intptr_t QtApplication::windowHandle() const {
+    return static_cast<std::intptr_t>(owner_.window().winId());
+}
+
+// ------------------------------------------------------------ platform
+
+QtPlatform::QtPlatform(SoundLibrary& sound)
+    : window_(std::make_unique<MainWindow>(*this)),
+      dialogs_(*this),
+      clock_(*this),
+      timer_(*this),
+      menu_(*this),
+      app_(*this),
+      platform_{canvas_, dialogs_, clock_, timer_, menu_, browser_, sound, app_} {
+    canvas_.setChanged([this] { window_->canvasWidget().update(); });
+    canvas_.setRefresh([this] {
+        if (window_->isVisible()) window_->canvasWidget().repaint();
+    });
+}
+
+QtPlatform::~QtPlatform() {
+    canvas_.setChanged({});
+    canvas_.setRefresh({});
+}
+
+template <typename F>
+void QtPlatform::run(F&& f) {
+    if (!sink_) return;
+    ++busy_depth_;
+    f(*sink_);
+    --busy_depth_;
+}
+
+void QtPlatform::deliverMouse(int button, double x, double y) {
+    if (waiting()) return;
+    run([&](EventSink& s) { s.mouseDown(button, x, y); });
+}
+
+void QtPlatform::deliverKey(int code) {
+    if (waiting()) return;
+    run([&](EventSink& s) { s.keyPress(code); });
+}
+
+void QtPlatform::deliverMenu(const std::string& name) {
+    if (waiting()) return;
+    run([&](EventSink& s) { s.menuClicked(name); });
+}
+
+void QtPlatform::deliverTick() {
+    // The game takes no timer ticks in the middle of an animation pause.
+    if (waiting()) return;
+    run([](EventSink& s) { s.timerTick(); });
+}
+
+bool QtPlatform::deliverClose() {
+    if (busy_depth_ > 0) return false;  // a handler is still running (e.g. a pause)
+    if (closing_) return true;
+    closing_ = true;
+    run([](EventSink& s) { s.unload(); });
+    return true;
+}
+
+}  // namespace murokan::platform
