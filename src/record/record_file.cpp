@@ -1,6 +1,7 @@
 #include "record/record_file.h"
 
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "record/cp932.h"
@@ -132,9 +133,11 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
         result.messages.push_back(箱(棋譜文言::題_棋譜保存, 棋譜文言::データなし));
         return result;
     }
-    保存_最新局面(g, h);
-
-    const auto bytes = 作成_棋譜ファイル(h, h.kifu_saishu, headers);
+    // The file is built from a copy holding the latest position, so that the
+    // history changes only once the record is safely written.
+    auto written = std::make_unique<History>(h);
+    保存_最新局面(g, *written);
+    const auto bytes = 作成_棋譜ファイル(*written, written->kifu_saishu, headers);
     if (!bytes) {
         result.messages.push_back(書込エラー(棋譜文言::局面不正));
         return result;
@@ -143,6 +146,7 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
         result.messages.push_back(書込エラー(棋譜文言::書込失敗));
         return result;
     }
+    保存_最新局面(g, h);
     result.書込済 = true;
     result.messages.push_back(箱(棋譜文言::題_空白, 棋譜文言::書込完了));
     return result;

@@ -42,13 +42,14 @@ struct 棋譜書込結果 {
     std::vector<棋譜メッセージ> messages;
 };
 
-// Writes entries 1..kifu_saishu to folder/file_name.棋譜, after storing the
-// latest position (保存_最新局面) so that the last move is in the file. The
-// name on line 2 is the top side's: the 後手 name when the bottom side moves
-// first, else the 先手 name. Refused, with nothing written, for an empty, bad
-// or unencodable file name, unencodable names, or no moves. The file is
-// written beside its final place and renamed over it, so a failed write never
-// leaves a half-written or emptied record.
+// Writes entries 1..kifu_saishu to folder/file_name.棋譜, including the latest
+// position (保存_最新局面) so that the last move is in the file; once the file
+// is in place that position is stored in h as well. The name on line 2 is the
+// top side's: the 後手 name when the bottom side moves first, else the 先手
+// name. Refused, with nothing written and h unchanged, for an empty, bad or
+// unencodable file name, unencodable names, no moves, or a failed write. The
+// file is written beside its final place and renamed over it, so a failed
+// write never leaves a half-written or emptied record.
 棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& spec);
 
 struct 棋譜読込結果 {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "core/game_state.h"
 #include "core/movegen.h"
@@ -95,6 +96,10 @@ class ScratchDir {
   private:
     std::filesystem::path path_;
 };
+
+inline std::filesystem::path パス(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 inline std::string 読む(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
