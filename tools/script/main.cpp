@@ -1,4 +1,29 @@
 // murokan-script: runs the game's own code from a text script, with no window.
+// Usage: murokan-script [FILE]; without FILE the script is read from standard
+// input. Results and events go to standard output, one line each.
 #include <cstdio>
+#include <fstream>
+#include <iostream>
 
-int main() { return 0; }
+#include "script/commands.h"
+#include "script/context.h"
+#include "script/runner.h"
+
+int main(int argc, char** argv) {
+    using namespace murokan::script;
+    if (argc > 2) {
+        std::fprintf(stderr, "usage: murokan-script [FILE]\n");
+        return 2;
+    }
+    Registry registry;
+    register_all_commands(registry);
+    Context ctx;
+
+    if (argc == 1) return run_script(ctx, registry, std::cin) ? 0 : 1;
+    std::ifstream file(argv[1], std::ios::binary);
+    if (!file) {
+        std::fprintf(stderr, "murokan-script: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    return run_script(ctx, registry, file) ? 0 : 1;
+}

@@ -1,0 +1,10 @@
+// THE list of command groups. One line per subsystem's registration function.
+#include "script/commands.h"
+
+namespace murokan::script {
+
+void register_all_commands(Registry& registry) {
+    register_core_commands(registry);
+}
+
+}  // namespace murokan::script

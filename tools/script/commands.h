@@ -1,0 +1,17 @@
+// The driver's commands, registered per subsystem. To add a subsystem's
+// commands: write commands_<subsystem>.cpp with a register_<subsystem>_commands
+// function, declare it here, and add one line to register_all_commands in
+// command_list.cpp.
+#pragma once
+
+#include "script/registry.h"
+
+namespace murokan::script {
+
+// position, set, move, dump (commands_core.cpp).
+void register_core_commands(Registry& registry);
+
+// Every command of the driver (command_list.cpp).
+void register_all_commands(Registry& registry);
+
+}  // namespace murokan::script
