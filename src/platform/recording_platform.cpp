@@ -12,8 +12,25 @@ constexpr double kDaySeconds = 86400.0;
 std::string quoteEventText(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += c;
+        }
     }
     out += '"';
     return out;

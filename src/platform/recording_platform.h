@@ -212,7 +212,8 @@ class RecordingPlatform {
     Platform platform;
 };
 
-// Quotes a text for an event line: "..." with inner quotes doubled.
+// Quotes a text for an event line the way the driver reads quoted words back:
+// "..." with \ and " escaped by a backslash, line breaks and tabs as \n, \r, \t.
 std::string quoteEventText(std::string_view text);
 
 }  // namespace murokan::platform

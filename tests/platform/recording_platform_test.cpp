@@ -18,10 +18,10 @@ TEST(RecordingDialogs, YesNoAnswersComeFromTheQueueThenDefaultToYes) {
     EXPECT_FALSE(p.dialogs.askYesNo("題", "一", Icon::Question));
     EXPECT_TRUE(p.dialogs.askYesNo("題", "二", Icon::Question));
     EXPECT_TRUE(p.dialogs.askYesNo("題", "三", Icon::Question));
-    p.dialogs.message("Murokan.dll", "警告 \"x\"", Icon::Exclamation);
+    p.dialogs.message("Murokan.dll", "警告 \"x\"\n\\", Icon::Exclamation);
     const std::vector<std::string> want{R"(msg "題" "一" -> no)", R"(msg "題" "二" -> yes)",
                                         R"(msg "題" "三" -> yes)",
-                                        R"(msg "Murokan.dll" "警告 ""x""")"};
+                                        R"(msg "Murokan.dll" "警告 \"x\"\n\\")"};
     EXPECT_EQ(p.events, want);
     ASSERT_EQ(p.dialogs.messages().size(), 4u);
     EXPECT_EQ(p.dialogs.messages()[3].icon, Icon::Exclamation);
