@@ -6,6 +6,7 @@
 
 #include "flow/form1.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/record_panel_qt.h"
 #include "platform/sdl/sdl_sound_library.h"
 
 namespace {
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
     murokan::platform::QtPlatform qt(sound);
     murokan::Form1 form(qt.platform());
     qt.setSink(&form);
+    // The record panel's controls over the canvas; input waits like the window's.
+    murokan::platform::RecordPanelQt panel(qt.window().canvasWidget(),
+                                           [&qt] { return qt.waiting(); });
+    form.attachRecordPanel(panel);
     form.Form_Load();
     if (form.quit_requested()) return 0;
     qt.window().show();
