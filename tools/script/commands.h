@@ -11,6 +11,9 @@ namespace murokan::script {
 // position, set, move, dump (commands_core.cpp).
 void register_core_commands(Registry& registry);
 
+// shot, clock, tick (commands_window.cpp).
+void register_window_commands(Registry& registry);
+
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);
 

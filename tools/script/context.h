@@ -9,6 +9,7 @@
 
 #include "core/game_state.h"
 #include "record/history.h"
+#include "script/window.h"
 
 namespace murokan::script {
 
@@ -16,6 +17,7 @@ struct Context {
     GameState game;
     std::unique_ptr<History> history = std::make_unique<History>();  // large: kept off the stack
     std::ostream* out = &std::cout;  // where results and events are written
+    ScriptWindow window;  // the recording platform and the `shot` canvas (commands_window.cpp)
 
     GameState& state() { return game; }
     History& hist() { return *history; }
