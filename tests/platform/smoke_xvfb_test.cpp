@@ -1,0 +1,214 @@
+// Smoke test of the real program: start `murokan` on a private Xvfb screen,
+// take a screenshot of its window, and close it with Esc. Skipped when Xvfb
+// (or the X11 client library) is missing.
+#include <gtest/gtest.h>
+
+#ifdef MUROKAN_HAVE_X11
+// Qt first: X11 defines macros (Bool, Status) that Qt's headers must not see.
+#include <QImage>
+
+#include "qt_test_app.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+fs::path exeDir() {
+    std::error_code ec;
+    return fs::read_symlink("/proc/self/exe", ec).parent_path();
+}
+
+std::string findXvfb() {
+    for (const char* p : {"/usr/bin/Xvfb", "/usr/local/bin/Xvfb"})
+        if (access(p, X_OK) == 0) return p;
+    return {};
+}
+
+// Starts a child; returns its pid.
+pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+            const std::string& dir, int keep_fd = -1) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    if (!dir.empty() && chdir(dir.c_str()) != 0) _exit(126);
+    for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
+    const int devnull = open("/dev/null", O_RDWR);
+    dup2(devnull, 0);
+    if (keep_fd != 1) dup2(devnull, 1);
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execv(args[0], args.data());
+    _exit(127);
+}
+
+// Waits up to `limit` for the child to end; its exit status, or -1 on timeout.
+int waitFor(pid_t pid, std::chrono::milliseconds limit) {
+    const auto end = Clock::now() + limit;
+    while (Clock::now() < end) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return -1;
+}
+
+void stop(pid_t pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    if (waitFor(pid, std::chrono::milliseconds(2000)) == -1) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+// The top-level window titled `title`, mapped, or 0.
+Window findWindow(Display* d, const std::string& title) {
+    Window root = DefaultRootWindow(d), parent = 0, *children = nullptr;
+    unsigned n = 0;
+    if (!XQueryTree(d, root, &root, &parent, &children, &n)) return 0;
+    Window found = 0;
+    const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    const Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
+    for (unsigned i = 0; i < n && !found; ++i) {
+        XWindowAttributes attr;
+        if (!XGetWindowAttributes(d, children[i], &attr) || attr.map_state != IsViewable) continue;
+        Atom type;
+        int format;
+        unsigned long items, after;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(d, children[i], netName, 0, 256, False, utf8, &type, &format, &items,
+                               &after, &data) == Success &&
+            data) {
+            if (title == reinterpret_cast<char*>(data)) found = children[i];
+            XFree(data);
+        }
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+QImage grab(Display* d, Window w) {
+    XWindowAttributes attr;
+    XGetWindowAttributes(d, w, &attr);
+    XImage* xi = XGetImage(d, w, 0, 0, attr.width, attr.height, AllPlanes, ZPixmap);
+    if (!xi) return {};
+    QImage img(attr.width, attr.height, QImage::Format_RGB32);
+    for (int y = 0; y < attr.height; ++y)
+        for (int x = 0; x < attr.width; ++x) {
+            const unsigned long p = XGetPixel(xi, x, y);
+            img.setPixel(x, y, qRgb((p >> 16) & 0xff, (p >> 8) & 0xff, p & 0xff));
+        }
+    XDestroyImage(xi);
+    return img;
+}
+
+void pressEscape(Display* d, Window w) {
+    XSetInputFocus(d, w, RevertToParent, CurrentTime);
+    XKeyEvent k{};
+    k.display = d;
+    k.window = w;
+    k.root = DefaultRootWindow(d);
+    k.subwindow = None;
+    k.time = CurrentTime;
+    k.same_screen = True;
+    k.keycode = XKeysymToKeycode(d, XK_Escape);
+    k.type = KeyPress;
+    XSendEvent(d, w, True, KeyPressMask, reinterpret_cast<XEvent*>(&k));
+    k.type = KeyRelease;
+    XSendEvent(d, w, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&k));
+    XFlush(d);
+}
+
+TEST(SmokeXvfb, StartsShowsTheBoardAndClosesOnEscape) {
+    const std::string xvfb = findXvfb();
+    if (xvfb.empty()) GTEST_SKIP() << "Xvfb is not installed: smoke test skipped";
+    const fs::path game = exeDir() / "murokan";
+    if (!fs::exists(game)) GTEST_SKIP() << "murokan is not built beside the tests";
+    murokan::platform::test::ensureQtApp();
+
+    // A private screen: Xvfb picks a free display number and writes it to the pipe.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t server = spawn({xvfb, "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                "1366x768x24", "-nolisten", "tcp"},
+                               {}, "", fds[1]);
+    close(fds[1]);
+    char buf[16] = {};
+    const ssize_t got = read(fds[0], buf, sizeof buf - 1);
+    close(fds[0]);
+    if (got <= 0) {
+        stop(server);
+        GTEST_SKIP() << "Xvfb did not start: smoke test skipped";
+    }
+    const std::string display = ":" + std::to_string(std::atoi(buf));
+
+    // Run in an empty folder so no settings file of another run is read or written.
+    const fs::path dir = fs::temp_directory_path() / ("murokan_smoke_" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    const pid_t app =
+        spawn({game.string()},
+              {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb", "SDL_AUDIODRIVER=dummy"}, dir.string());
+
+    Display* d = XOpenDisplay(display.c_str());
+    ASSERT_NE(d, nullptr);
+    Window w = 0;
+    bool app_ended = false;
+    const auto deadline = Clock::now() + std::chrono::seconds(12);
+    while (!w && Clock::now() < deadline) {
+        w = findWindow(d, "ムロカン");
+        if (!w) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_NE(w, 0u) << "no murokan window appeared";
+    if (w) {
+        // Give the first paint a moment, then look for the board's wood and the baize.
+        QImage shot;
+        int wood = 0, baize = 0;
+        for (int attempt = 0; attempt < 20 && (wood < 1000 || baize < 1000); ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            shot = grab(d, w);
+            wood = baize = 0;
+            for (int y = 0; y < shot.height(); y += 2)
+                for (int x = 0; x < shot.width(); x += 2) {
+                    const QColor c = shot.pixelColor(x, y);
+                    if (c.red() > 190 && c.green() > 150 && c.blue() < 150) ++wood;
+                    if (c.red() < 60 && c.green() > 70 && c.green() < 140 && c.blue() < 80) ++baize;
+                }
+        }
+        fs::create_directories("shots");
+        shot.save("shots/smoke_xvfb.png");
+        EXPECT_GT(wood, 1000) << "no board visible; see shots/smoke_xvfb.png";
+        EXPECT_GT(baize, 1000) << "no background visible; see shots/smoke_xvfb.png";
+        pressEscape(d, w);
+        const int status = waitFor(app, std::chrono::seconds(5));
+        app_ended = status != -1;
+        EXPECT_EQ(status, 0) << "Esc did not end the program";
+    }
+    XCloseDisplay(d);
+    if (!app_ended) stop(app);
+    stop(server);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+#else
+TEST(SmokeXvfb, StartsShowsTheBoardAndClosesOnEscape) {
+    GTEST_SKIP() << "built without the X11 client library: smoke test skipped";
+}
+#endif
