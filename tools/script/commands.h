@@ -14,6 +14,9 @@ void register_core_commands(Registry& registry);
 // shot, clock, tick (commands_window.cpp).
 void register_window_commands(Registry& registry);
 
+// save, load (commands_record.cpp).
+void register_record_commands(Registry& registry);
+
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);
 

@@ -6,6 +6,7 @@
 #include "core/movegen.h"
 #include "core/sfen.h"
 #include "record/history.h"
+#include "record/record_file.h"
 #include "script/commands.h"
 #include "script/output.h"
 
@@ -95,7 +96,16 @@ void cmd_move(Context& ctx, const Args& args) {
         print(ctx, "illegal");
         return;
     }
+    if (調査_棋譜満杯(g) == FLAG_ON) {
+        const 棋譜メッセージ full = 棋譜満杯メッセージ();
+        print_msg(ctx, full.title, full.text);
+        return;
+    }
+    手順保存(g, ctx.hist(), m.x1, m.y1, m.x2, m.y2, m.piece, g.ban[m.x2][m.y2], g.ji_jikan,
+             g.ji_jikan + g.keika_byou, g.teki_jikan, g.teki_jikan);
+    g.tesuu += 1;
     play_move(g, m);
+    g.kifu_genzai += 1;
 }
 
 // dump: the position as SFEN, then the state variables.
