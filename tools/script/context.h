@@ -1,26 +1,34 @@
-// Everything a script command works on. Commands reach the game only through
-// the accessors below, so that when the whole window object (Form1) moves in
-// here, with the game state and the history as its members, the accessors are
-// the only lines that change.
+// Everything a script command works on: the whole program (Form1) running on
+// the recording platform of the driver's window. Commands reach the game state
+// and the history through the accessors below.
 #pragma once
 
+#include <cstddef>
 #include <iostream>
 #include <memory>
 
 #include "core/game_state.h"
+#include "flow/form1.h"
 #include "record/history.h"
 #include "script/window.h"
 
 namespace murokan::script {
 
 struct Context {
-    GameState game;
-    std::unique_ptr<History> history = std::make_unique<History>();  // large: kept off the stack
+    Context() : form(std::make_unique<Form1>(window.pf.platform)) {
+        window.sink = form.get();
+        form->attachRecordPanel(window.panel);  // before Form_Load, as the window does
+    }
+
     std::ostream* out = &std::cout;  // where results and events are written
     ScriptWindow window;  // the recording platform and the `shot` canvas (commands_window.cpp)
+    // The program: every handler and all state. Large, so kept off the stack.
+    std::unique_ptr<Form1> form;
+    // How many of the platform's event lines have been written out.
+    std::size_t events_shown = 0;
 
-    GameState& state() { return game; }
-    History& hist() { return *history; }
+    GameState& state() { return form->g; }
+    History& hist() { return form->hist; }
 };
 
 }  // namespace murokan::script

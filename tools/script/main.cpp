@@ -7,6 +7,7 @@
 
 #include "script/commands.h"
 #include "script/context.h"
+#include "script/flow_driver.h"
 #include "script/runner.h"
 
 int main(int argc, char** argv) {
@@ -17,13 +18,16 @@ int main(int argc, char** argv) {
     }
     Registry registry;
     register_all_commands(registry);
-    Context ctx;
-
-    if (argc == 1) return run_script(ctx, registry, std::cin) ? 0 : 1;
-    std::ifstream file(argv[1], std::ios::binary);
-    if (!file) {
-        std::fprintf(stderr, "murokan-script: cannot read %s\n", argv[1]);
-        return 1;
+    std::ifstream file;
+    if (argc == 2) {
+        file.open(argv[1], std::ios::binary);
+        if (!file) {
+            std::fprintf(stderr, "murokan-script: cannot read %s\n", argv[1]);
+            return 1;
+        }
     }
-    return run_script(ctx, registry, file) ? 0 : 1;
+    Context ctx;
+    start_program(ctx);  // the program starts in the current directory, as the game does
+    return run_script(ctx, registry, argc == 2 ? static_cast<std::istream&>(file) : std::cin) ? 0
+                                                                                              : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "script/flow_driver.h"
 #include "script/output.h"
 
 namespace murokan::script {
@@ -23,11 +24,13 @@ void run_line(Context& ctx, const Registry& registry, std::string_view line) {
     }
     args.usage = cmd->usage;
     cmd->handler(ctx, args);
+    print_events(ctx);  // what the program showed or played meanwhile
 }
 
 bool run_script(Context& ctx, const Registry& registry, std::istream& in) {
     std::string line;
-    while (std::getline(in, line)) {
+    // Once the program has ended (終わり, Esc) nothing more is read.
+    while (!program_ended(ctx) && std::getline(in, line)) {
         run_line(ctx, registry, line);
         ctx.out->flush();
     }
