@@ -6,6 +6,7 @@ namespace murokan::script {
 
 void register_all_commands(Registry& registry) {
     register_core_commands(registry);
+    register_maps_commands(registry);
     register_window_commands(registry);
     register_flow_commands(registry);
     register_record_commands(registry);

@@ -11,6 +11,9 @@ namespace murokan::script {
 // position, set, move, dump (commands_core.cpp).
 void register_core_commands(Registry& registry);
 
+// map NAME: influence maps, pin and escape marks, mate verdict (commands_maps.cpp).
+void register_maps_commands(Registry& registry);
+
 // shot, clock, tick (commands_window.cpp).
 void register_window_commands(Registry& registry);
 
