@@ -1,0 +1,109 @@
+// Runs every driver script in scripts/ through the built murokan-script and
+// compares what it prints with the script's .expected file, line by line.
+// To add a case, drop NAME.script and NAME.expected into scripts/.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    std::string out;
+    int status = -1;  // exit status, or -1 when the program did not exit normally
+};
+
+// Runs `command` through the shell and collects its standard output.
+RunResult run(const std::string& command) {
+    RunResult r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return r;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    if (status != -1 && WIFEXITED(status)) r.status = WEXITSTATUS(status);
+    return r;
+}
+
+std::string shell_quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string read_file(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs the driver with `arguments` in a new empty working directory, so that
+// files it reads at start-up (settings) never come from an earlier run.
+RunResult run_in_fresh_dir(const std::string& arguments) {
+    static int serial = 0;
+    const fs::path dir =
+        fs::temp_directory_path() /
+        ("murokan-script-test-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const RunResult r = run("cd " + shell_quoted(dir.string()) + " && " +
+                            shell_quoted(MUROKAN_SCRIPT_BIN) + " " + arguments);
+    fs::remove_all(dir);
+    return r;
+}
+
+std::vector<std::string> script_names() {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(MUROKAN_SCRIPT_DIR)) {
+        if (e.path().extension() == ".script") names.push_back(e.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+fs::path script_path(const std::string& name) {
+    return fs::path(MUROKAN_SCRIPT_DIR) / (name + ".script");
+}
+
+class Script : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Script, PrintsWhatIsExpected) {
+    const fs::path script = script_path(GetParam());
+    const fs::path expected = fs::path(MUROKAN_SCRIPT_DIR) / (GetParam() + ".expected");
+    ASSERT_TRUE(fs::exists(expected)) << expected;
+
+    const RunResult r = run_in_fresh_dir(shell_quoted(script.string()));
+    EXPECT_EQ(r.status, 0);
+    // Whole texts, so that a failure shows a line diff.
+    EXPECT_EQ(r.out, read_file(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Driver, Script, ::testing::ValuesIn(script_names()),
+                         [](const auto& info) { return info.param; });
+
+TEST(Driver, ReadsStandardInputLikeAFile) {
+    const std::string script = script_path("core_moves").string();
+    const RunResult from_file = run_in_fresh_dir(shell_quoted(script));
+    const RunResult from_stdin = run_in_fresh_dir("< " + shell_quoted(script));
+    EXPECT_EQ(from_stdin.status, 0);
+    EXPECT_FALSE(from_file.out.empty());
+    EXPECT_EQ(from_stdin.out, from_file.out);
+}
+
+TEST(Driver, UnreadableInputFailsQuietly) {
+    const RunResult r = run_in_fresh_dir("/nonexistent/none.script 2>/dev/null");
+    EXPECT_EQ(r.status, 1);
+}
+
+}  // namespace
