@@ -96,6 +96,7 @@ std::string_view 行エラー文言(行エラー e) {
 }  // namespace
 
 int 調査_有効駒コード(int code) {
+    if (code < -OU || code > OU) return FLAG_OFF;
     switch (std::abs(code)) {
         case KARA:
         case HU:

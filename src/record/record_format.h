@@ -3,7 +3,7 @@
 // Headers are CP932 text; entry lines are plain ASCII of fixed layout:
 //   81 board fields of 3 (column 1..9 outer, row 1..9 inner), right-aligned;
 //   14 hand fields of 1, kind 1..7, bottom then top: "0".."9", then "A".."I"
-//   for 10..18 (nine pawns may sit on each side of the board, all in one hand);
+//   for 10..18 (all eighteen pawns can end up in one hand);
 //   4 time fields of 5 (bottom before/after, top before/after), whole seconds
 //   0..99999, right-aligned.
 // Nothing here touches a file or the game; record_file.h does that.
