@@ -7,9 +7,11 @@ namespace murokan::script {
 void register_all_commands(Registry& registry) {
     register_core_commands(registry);
     register_maps_commands(registry);
+    register_com_commands(registry);
     register_window_commands(registry);
     register_flow_commands(registry);
     register_record_commands(registry);
+    register_panel_commands(registry);
 }
 
 }  // namespace murokan::script

@@ -20,6 +20,13 @@ void register_window_commands(Registry& registry);
 // save, load (commands_record.cpp).
 void register_record_commands(Registry& registry);
 
+// text, dir, drive, file, button: the user's side of the record panel
+// (commands_panel.cpp).
+void register_panel_commands(Registry& registry);
+
+// think, com, eval <usi>: the computer player (commands_com.cpp).
+void register_com_commands(Registry& registry);
+
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);
 
