@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "core/constants.h"
-#include "settings/cp932.h"
+#include "record/cp932.h"
 
 namespace murokan::settings {
 
@@ -29,7 +29,7 @@ constexpr std::array<Background, 5> BACKGROUNDS{{
 
 // The fixed texts are UTF-8 in the source and always have a CP932 form.
 std::string sjis(std::string_view utf8) {
-    return cp932_from_utf8(utf8).value_or(std::string());
+    return UTF8からCP932(utf8).value_or(std::string());
 }
 
 std::string_view on_off(bool on) {
