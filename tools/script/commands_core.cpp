@@ -18,11 +18,11 @@ namespace {
 // The start is the position of 初期設定 with the bottom side to move. The new
 // position becomes history entry 0 of a fresh game record.
 void cmd_position(Context& ctx, const Args& args) {
-    std::string_view sfen;
+    std::string sfen;
     if (args.words.size() == 1 && args.words[0] == "startpos") {
         sfen = kStartSfen;
     } else if (!args.words.empty() && args.words[0] == "sfen") {
-        sfen = args.rest.substr(args.rest.find("sfen") + 4);
+        for (size_t i = 1; i < args.words.size(); ++i) sfen += args.words[i] + " ";
     } else {
         print_error(ctx, "usage: " + std::string(args.usage));
         return;
