@@ -106,19 +106,19 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
     return 箱(棋譜文言::題_棋譜, 棋譜文言::満杯, platform::Icon::Exclamation);
 }
 
-棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& spec) {
+棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& panel) {
     棋譜書込結果 result;
-    if (auto refusal = 調査_ファイル名(spec.file_name)) {
+    if (auto refusal = 調査_ファイル名(panel.file_name)) {
         result.messages.push_back(*refusal);
         return result;
     }
-    result.file = spec.folder / パス_UTF8(spec.file_name + std::string(棋譜_拡張子));
+    result.file = panel.folder / パス_UTF8(panel.file_name + std::string(棋譜_拡張子));
 
     // Line 2 is the top side's player, line 3 the bottom side's.
     const bool bottom_first = g.ji_teban == TEBAN_SENTE;
-    const std::string* names[] = {&spec.game_name,
-                                  bottom_first ? &spec.gote_name : &spec.sente_name,
-                                  bottom_first ? &spec.sente_name : &spec.gote_name};
+    const std::string* names[] = {&panel.game_name,
+                                  bottom_first ? &panel.gote_name : &panel.sente_name,
+                                  bottom_first ? &panel.sente_name : &panel.gote_name};
     std::array<std::string, 3> headers;
     for (size_t i = 0; i < headers.size(); ++i) {
         auto encoded = 制御文字を含む(*names[i]) ? std::nullopt : UTF8からCP932(*names[i]);

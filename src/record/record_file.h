@@ -50,7 +50,7 @@ struct 棋譜書込結果 {
 // unencodable file name, unencodable names, no moves, or a failed write. The
 // file is written beside its final place and renamed over it, so a failed
 // write never leaves a half-written or emptied record.
-棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& spec);
+棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& panel);
 
 struct 棋譜読込結果 {
     bool 置換済 = false;                // setup ran and the record replaced the game

@@ -145,7 +145,7 @@ TEST(RecordFileTest, WriteRefusalsChangeNothing) {
     struct Case {
         const char* name;
         int moves;
-        棋譜書込指定 (*spec)(const ScratchDir&);
+        棋譜書込指定 (*panel)(const ScratchDir&);
         const char* title;
         const char* text;
     };
@@ -195,7 +195,7 @@ TEST(RecordFileTest, WriteRefusalsChangeNothing) {
         Game game = 対局(c.moves);
         const GameState g_before = game.g;
         const History h_before = *game.h;
-        const 棋譜書込結果 r = 書込_棋譜(game.g, *game.h, c.spec(dir));
+        const 棋譜書込結果 r = 書込_棋譜(game.g, *game.h, c.panel(dir));
         EXPECT_FALSE(r.書込済) << c.name;
         ASSERT_EQ(r.messages.size(), 1u) << c.name;
         EXPECT_EQ(r.messages[0].title, c.title) << c.name;

@@ -36,17 +36,17 @@ void cmd_save(Context& ctx, const Args& args) {
     std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
     if (name.ends_with(棋譜_拡張子)) name.resize(name.size() - 棋譜_拡張子.size());
 
-    棋譜書込指定 spec;
-    spec.folder = slash == std::string_view::npos ? std::filesystem::path(".")
-                  : slash == 0                    ? std::filesystem::path("/")
-                                                  : パス_UTF8(path.substr(0, slash));
-    spec.file_name = name;
+    棋譜書込指定 panel;
+    panel.folder = slash == std::string_view::npos ? std::filesystem::path(".")
+                   : slash == 0                    ? std::filesystem::path("/")
+                                                   : パス_UTF8(path.substr(0, slash));
+    panel.file_name = name;
     if (args.words.size() == 4) {
-        spec.game_name = args.words[1];
-        spec.sente_name = args.words[2];
-        spec.gote_name = args.words[3];
+        panel.game_name = args.words[1];
+        panel.sente_name = args.words[2];
+        panel.gote_name = args.words[3];
     }
-    print_messages(ctx, 書込_棋譜(ctx.state(), ctx.hist(), spec).messages);
+    print_messages(ctx, 書込_棋譜(ctx.state(), ctx.hist(), panel).messages);
 }
 
 // load <path>: the game is replaced by the record, or left as it was when the
