@@ -36,7 +36,7 @@ constexpr auto 敵王 = 敵一歩<Guard::NoSquare, false, Check::None>;
 
 using StepFn = void (*)(const GameState&, InfluenceMaps&, int, int, int, int, int);
 
-// The one-square steps shared by both sides (the side picked by `step`).
+// Silver steps: forward three, then the two backward diagonals.
 inline void 銀自(const GameState& g, InfluenceMaps& m, int c, int x, int y) {
     if (y > 1) {
         記録_自(g, m, c, x, y, x, y - 1);
