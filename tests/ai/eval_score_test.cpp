@@ -38,6 +38,18 @@ const 採点例 kScores[] = {
     // approach 0.1, two escapes taken +2, the square in front attacked -1,
     // then on the king's file within two squares it finishes with +100.
     {"rook_beside_king_finishes_plus_100", "k8/9/8r/9/4K4/9/9/9/9 b -", "1c5c", 3, 111.1, 70},
+    // Rook 9c9a: unattacked, but its only safe square left is 9b (9c is
+    // attacked by the pawn): finishes with -35. The pawn below 9c is met by
+    // the rook and the knight, so the danger walk adds nothing.
+    {"boxed_rook_finishes_minus_35", "1n2k4/9/r8/P8/9/9/9/9/4K4 b -", "9c9a", 3, -35, 70},
+    // Pawn drop 5e in front of the bottom rook, guarded by the gold: drop -5,
+    // approach 0.1 (the gold's square is the last source tried), and the pawn
+    // rule finishes with +120.
+    {"pawn_drop_blocking_rook_finishes_plus_120", "k8/9/9/4g4/9/9/4R4/9/8K b p", "P*5e", 3, 115.1,
+     10},
+    // Silver 4b3c beside our pawn on 2c, a bottom pawn on 2e: approach 0.1,
+    // and the silver rule finishes with +115.
+    {"silver_to_7_3_finishes_plus_115", "4k4/5s3/7p1/9/7P1/9/9/9/4K4 b -", "4b3c", 3, 115.1, 40},
     // Gold drop 9h: mate.
     {"mating_drop_scores_9998", "8k/9/9/9/9/9/9/9/K8 b g", "G*9h", 3, 9998, 50},
     // Pawn drop 9h mates too (the gold on 7h takes both escapes): a pawn may not mate.
