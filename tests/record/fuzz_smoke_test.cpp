@@ -18,7 +18,7 @@ std::string 見本ファイル() {
     Game game;
     game.start();
     std::mt19937 rng(11);
-    game.play_random(12, rng);
+    game.play_random(8, rng);
     game.g.mochi_ji[1] = 12;  // a hand count written as a letter
     保存_最新局面(game.g, *game.h);
     const auto bytes =
@@ -97,7 +97,7 @@ int 不正な局面(const History& h, int n) {
 
 TEST(RecordFuzzSmokeTest, MutatedRecordsLoadCleanlyOrAreRefused) {
     const std::string base = 見本ファイル();
-    ASSERT_GT(base.size(), 12 * 277u);
+    ASSERT_GT(base.size(), 8 * 277u);
 
     // A game in progress that every refusal must leave exactly as it is.
     Game original;
