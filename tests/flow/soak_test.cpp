@@ -45,7 +45,9 @@ void expect_invariants(const Form1& f) {
     ASSERT_GE(f.hist.kifu_saishu, 0);
     ASSERT_LE(f.hist.kifu_saishu, MAX_KIFU);
     ASSERT_TRUE(g.click_dankai == 0 || g.click_dankai == 1);
-    if (g.shuukyoku == 0 && g.teban != TEBAN_NASHI) ASSERT_EQ(kings, 2);
+    if (g.shuukyoku == 0 && g.teban != TEBAN_NASHI) {
+        ASSERT_EQ(kings, 2);
+    }
 }
 
 TEST_F(FlowTest, RandomClicksAgainstTheComputerKeepTheGameWhole) {
