@@ -101,13 +101,13 @@ void Form1::Drive1_Change() {
 
 void Form1::Command1_Click() {
     if (!panel) return;
-    棋譜書込指定 spec;
-    spec.folder = パス_UTF8(panel->filePath());
-    spec.file_name = panel->text(PanelItem::Text1);
-    spec.game_name = panel->text(PanelItem::Text2);
-    spec.sente_name = panel->text(PanelItem::Text3);
-    spec.gote_name = panel->text(PanelItem::Text4);
-    const 棋譜書込結果 result = 書込_棋譜(g, hist, spec);
+    棋譜書込指定 shitei;
+    shitei.folder = パス_UTF8(panel->filePath());
+    shitei.file_name = panel->text(PanelItem::Text1);
+    shitei.game_name = panel->text(PanelItem::Text2);
+    shitei.sente_name = panel->text(PanelItem::Text3);
+    shitei.gote_name = panel->text(PanelItem::Text4);
+    const 棋譜書込結果 result = 書込_棋譜(g, hist, shitei);
     if (result.書込済) {
         描画_可視(false, false, false);
         描画_棋譜_IO(1);
