@@ -178,17 +178,6 @@ TEST(HandicapLadder, AcceptedStepDrawsNameSquareAndSound) {
     EXPECT_EQ(h.calls, expected);
 }
 
-TEST(HandicapNames, TwentyOneRungs) {
-    EXPECT_EQ(ハンデ名(-10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
-    EXPECT_EQ(ハンデ名(-2), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段");
-    EXPECT_EQ(ハンデ名(0), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
-    EXPECT_EQ(ハンデ名(7), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級");
-    EXPECT_EQ(ハンデ名(8), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級");
-    EXPECT_EQ(ハンデ名(10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
-    EXPECT_EQ(ハンデ名(11), "");
-    EXPECT_EQ(ハンデ名(-11), "");
-}
-
 // ---------------------------------------------------------------- levels
 
 TEST(ComLevel, MenuItemMarksAndSetsTheLevel) {
