@@ -71,8 +71,10 @@ int 詰めかMAN(GameState& g, const InfluenceMaps& m) {
     // 4. A bottom piece moves onto a marked square and the king is no longer reachable.
     // The marked squares are gathered once: the evaluation asks this for most
     // checking trial moves, and walking all 81 squares for every bottom piece
-    // was the bulk of the computer's search time. Any order of trying the moves
-    // gives the same answer.
+    // was the bulk of the computer's search time. They are gathered in the
+    // order a walk over every (i, j) meets them, so the moves are tried in that
+    // walk's order; and since each trial is undone before the next and reads
+    // only the board, no order could change the answer anyway.
     int marked_i[81], marked_j[81];
     int marked = 0;
     for (int i = 1; i <= 9; ++i) {

@@ -2,10 +2,12 @@
 // always after a survey of the same position; the board must come back intact.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "ai/maps.h"
+#include "core/rules.h"
 #include "maps_board.h"
 #include "maps_random.h"
 
@@ -113,6 +115,99 @@ TEST(MateProbeRandom, BoardAndHandsComeBackFromEveryProbe) {
         ASSERT_EQ(std::memcmp(g.ban, before.ban, sizeof g.ban), 0);
     }
     EXPECT_GT(in_check, 10);
+}
+
+// The mate probe read step by step, every loop over the whole board in the
+// order the steps give; `step4` counts the positions decided in step 4.
+int 詰め_手順どおり(GameState& g, const InfluenceMaps& m, int& step4) {
+    const int kx = g.ji_ou_x, ky = g.ji_ou_y;
+    if (m.kiki_teki[kx][ky] == 0) return FLAG_OFF;
+    if (g.mochi_ji_kazu > 0) {
+        bool to_step3 = false;
+        for (int x = 1; x <= 9 && !to_step3; ++x) {
+            for (int y = 1; y <= 9 && !to_step3; ++y) {
+                if (m.oute_teki[x][y] == 9 && std::abs(x - kx) <= 1 && std::abs(y - ky) <= 1) {
+                    to_step3 = true;
+                } else if (m.oute_teki[x][y] == 1) {
+                    g.ban[x][y] = -10;
+                    if (g.mochi_ji_kazu == g.mochi_ji[1] &&
+                        移動チェック(g, 11, 0, x, y, -10) == FLAG_OFF) {
+                        g.ban[x][y] = KARA;
+                    }
+                    for (int u = 1; u <= 9; ++u) {
+                        for (int v = 1; v <= 9; ++v) {
+                            if (m.oute_teki[u][v] == 9 &&
+                                移動チェック(g, u, v, kx, ky, g.ban[u][v]) == FLAG_ON) {
+                                to_step3 = true;
+                            }
+                        }
+                    }
+                    g.ban[x][y] = KARA;
+                }
+            }
+        }
+        if (!to_step3) return FLAG_OFF;
+    }
+    for (int i = 1; i <= 9; ++i) {
+        for (int j = 1; j <= 9; ++j) {
+            if (std::abs(i - kx) <= 1 && std::abs(j - ky) <= 1 &&
+                移動チェック(g, kx, ky, i, j, -80) == FLAG_ON && m.kiki_teki[i][j] == 0) {
+                return FLAG_OFF;
+            }
+        }
+    }
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            const int code = g.ban[x][y];
+            if (code < -71 || code > -10) continue;
+            for (int i = 1; i <= 9; ++i) {
+                for (int j = 1; j <= 9; ++j) {
+                    if ((i == x && j == y) || 移動チェック(g, x, y, i, j, code) != FLAG_ON ||
+                        m.oute_teki[i][j] <= 0) {
+                        continue;
+                    }
+                    const int held = g.ban[i][j];
+                    g.ban[i][j] = code;
+                    g.ban[x][y] = KARA;
+                    const int reached = 詰めかMAN_COM移動(g);
+                    g.ban[x][y] = code;
+                    g.ban[i][j] = held;
+                    if (reached == FLAG_OFF) {
+                        ++step4;
+                        return FLAG_OFF;
+                    }
+                }
+            }
+        }
+    }
+    return FLAG_ON;
+}
+
+// The probe walks only the marked squares in step 4; it must answer as the
+// steps read, with any hand: as played, none, or pawns only.
+TEST(MateProbeRandom, AnswersAsTheStepsRead) {
+    const auto positions = testing_maps::ランダム局面(3000, 31u);
+    InfluenceMaps m;
+    int mated = 0, step4 = 0;
+    for (const GameState& played : positions) {
+        for (int hand = 0; hand < 3; ++hand) {
+            GameState g = played;
+            if (hand > 0) {
+                std::memset(g.mochi_ji, 0, sizeof g.mochi_ji);
+                g.mochi_ji[1] = g.mochi_ji_kazu = hand == 2 ? 2 : 0;
+            }
+            勢力調査(g, m);
+            if (m.kiki_teki[g.ji_ou_x][g.ji_ou_y] == 0) continue;
+            GameState literal = g;
+            const int expected = 詰め_手順どおり(literal, m, step4);
+            ASSERT_EQ(詰めかMAN(g, m), expected);
+            ASSERT_EQ(std::memcmp(g.ban, literal.ban, sizeof g.ban), 0);
+            mated += expected == FLAG_ON;
+        }
+    }
+    // The sample must reach both answers and the blocking moves of step 4.
+    EXPECT_GT(mated, 0);
+    EXPECT_GT(step4, 0);
 }
 
 }  // namespace
