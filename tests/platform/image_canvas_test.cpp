@@ -185,5 +185,48 @@ TEST_F(ImageCanvasTest, TextTopLeftAndSizeFollowTwips) {
     EXPECT_LT(bottom - top, 105);
 }
 
+// Ink pixels of one text printed in black on a fresh (green) canvas.
+int inkOf(const char* text, double size, bool bold) {
+    ImageCanvas ink;
+    ink.text(2000, 2000, text, size, 0, bold);
+    int n = 0;
+    for (int y = 480; y < 800; ++y)
+        for (int x = 480; x < 1000; ++x)
+            if (ink.image().pixelColor(x, y).lightness() < 40) ++n;
+    return n;
+}
+
+TEST_F(ImageCanvasTest, BoldTextIsBolderAtEverySizeTheScreenUses) {
+    // The coordinate labels are 16 and 12 points, the hand counts 14, the
+    // level and handicap labels 10, all printed after the font turned bold.
+    struct Case {
+        const char* text;
+        double size;
+    };
+    const Case cases[] = {{"8", 10}, {"8", 12}, {"八", 12}, {"2", 14}, {"8", 16}, {"00:00", 12}};
+    for (const Case& k : cases) {
+        const int regular = inkOf(k.text, k.size, false);
+        const int bold = inkOf(k.text, k.size, true);
+        ASSERT_GT(regular, 50) << k.text << " at " << k.size;
+        EXPECT_GT(bold, regular * 5 / 4) << k.text << " at " << k.size << " points";
+    }
+}
+
+TEST_F(ImageCanvasTest, TitleArtKeepsToRowZero) {
+    // The handicap label repaints the background over row 1 right of the
+    // board; the title at (10.8, 0) must not reach into that row.
+    ImageCanvas c;
+    const QImage before = c.image();
+    c.picture(-3, cellX(10.8), cellY(0));
+    const int row1 = twipsToPixel(cellY(1));
+    int changed_above = 0, changed_below = 0;
+    for (int y = 0; y < 2000; ++y)
+        for (int x = 0; x < 2500; ++x)
+            if (c.image().pixel(x, y) != before.pixel(x, y))
+                ++(y < row1 ? changed_above : changed_below);
+    EXPECT_GT(changed_above, 5000);
+    EXPECT_EQ(changed_below, 0);
+}
+
 }  // namespace
 }  // namespace murokan::platform

@@ -46,7 +46,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     p.fillRect(picture_.rect(), wood);
     Pictures pics;
     if (const QImage* title = pics.find(-3))
-        p.drawImage(QRectF(30, 10, sz.width() * 0.55, sz.width() * 0.55 * 292 / 650), *title);
+        p.drawImage(
+            QRectF(30, 20, sz.width() * 0.55, sz.width() * 0.55 * title->height() / title->width()),
+            *title);
     QFont f(Pictures::minchoFamily());
     f.setPixelSize(34);
     f.setBold(true);

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "platform/qbcolor.h"
 #include "platform/qt/canvas_geometry.h"
@@ -54,16 +55,22 @@ void ImageCanvas::text(double x, double y, std::string_view utf8, double size, i
     QFont f(family_);
     // A point is 20 twips; a canvas pixel is 4 twips.
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(size * 20.0 / kTwipsPerPixel))));
-    f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(f);
-    p.setPen(toQColor(colour));
     const QFontMetricsF m(f);
     // The position is the top-left of the text line, so the baseline lies one ascent lower.
-    p.drawText(QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel + m.ascent()),
-               QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QPointF baseline(x / kTwipsPerPixel, y / kTwipsPerPixel + m.ascent());
+    const QString s = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    QPainter p(&image_);
+    if (bold) {
+        QPainterPath outline;
+        outline.addText(baseline, f, s);
+        fillBold(p, outline, f.pixelSize(), toQColor(colour));
+    } else {
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(f);
+        p.setPen(toQColor(colour));
+        p.drawText(baseline, s);
+    }
     p.end();
     changed();
 }

@@ -7,11 +7,22 @@
 #include <QImage>
 #include <map>
 
+class QPainter;
+class QPainterPath;
+class QColor;
+
 namespace murokan::platform {
 
 // Size of one cell picture in canvas pixels (a cell is 495 x 615 twips).
 inline constexpr int kCellPixelsW = 124;
 inline constexpr int kCellPixelsH = 154;
+// Size of the title art: one cell row high.
+inline constexpr int kTitlePixelsW = 640;
+inline constexpr int kTitlePixelsH = 150;
+
+// Fills a text outline made from a font of `pixel_size` pixels so that it looks
+// bold at any size.
+void fillBold(QPainter& p, const QPainterPath& outline, int pixel_size, const QColor& ink);
 
 class Pictures {
   public:
