@@ -18,6 +18,21 @@ inline int twipsToPixel(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
+// The default size of the canvas widget: the whole canvas, aspect kept, as
+// large as the screen's free area allows once the window's own frame, title
+// bar and menu bar (`chrome_w` x `chrome_h`) are taken off, between a quarter
+// and half of the canvas's pixels.
+struct WidgetSize {
+    int w = 0, h = 0;
+};
+inline WidgetSize defaultCanvasSize(int avail_w, int avail_h, int chrome_w, int chrome_h) {
+    constexpr double kAspect = double(kCanvasPixelsW) / kCanvasPixelsH;
+    double h = std::min(double(avail_h - chrome_h), (avail_w - chrome_w) / kAspect);
+    h = std::clamp(h, kCanvasPixelsH / 4.0, kCanvasPixelsH / 2.0);
+    const int hi = static_cast<int>(h);
+    return {static_cast<int>(hi * kAspect), hi};
+}
+
 // Where the scaled canvas lies inside a widget of the given size: centred,
 // as large as fits, aspect kept.
 struct CanvasPlacement {

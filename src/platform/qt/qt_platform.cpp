@@ -41,9 +41,23 @@ QMessageBox::Icon toQtIcon(Icon icon) {
     }
 }
 
-// The default client size: the whole canvas in a window that fits a 1366 x 768 screen.
-constexpr int kDefaultCanvasW = 825;
-constexpr int kDefaultCanvasH = 660;
+}  // namespace
+
+QString messageText(std::string_view text) {
+    // The game's texts break lines with a bare CR (character 13); Qt's label
+    // knows only LF.
+    QString s = qs(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+}
+
+namespace {
+
+// Room that a desktop's window frame takes around the client area, on the
+// sides and for the title bar, before the window is shown and can tell.
+constexpr int kFrameW = 16;
+constexpr int kFrameH = 40;
 
 }  // namespace
 
@@ -57,7 +71,16 @@ MainWindow::MainWindow(QtPlatform& owner) : owner_(owner) {
         [this](int b, double x, double y) { owner_.deliverMouse(b, x, y); });
     setCentralWidget(canvas_widget_);
     canvas_widget_->setFocusPolicy(Qt::StrongFocus);
-    resize(kDefaultCanvasW, kDefaultCanvasH + menuBar()->sizeHint().height());
+    // As large as the screen allows (about 830 x 660 for the canvas on a
+    // 1366 x 768 screen with a taskbar), centred in its free area.
+    const QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect avail = scr ? scr->availableGeometry() : QRect(0, 0, 1366, 728);
+    const int menu_h = menuBar()->sizeHint().height();
+    const WidgetSize c =
+        defaultCanvasSize(avail.width(), avail.height(), kFrameW, kFrameH + menu_h);
+    resize(c.w, c.h + menu_h);
+    move(avail.left() + (avail.width() - c.w - kFrameW) / 2,
+         avail.top() + (avail.height() - c.h - menu_h - kFrameH) / 2);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -92,14 +115,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------ dialogs
 
 void QtDialogs::message(std::string_view title, std::string_view text, Icon icon) {
-    QMessageBox box(toQtIcon(icon), qs(title), qs(text), QMessageBox::Ok, &owner_.window());
+    QMessageBox box(toQtIcon(icon), qs(title), messageText(text), QMessageBox::Ok,
+                    &owner_.window());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
 }
 
 bool QtDialogs::askYesNo(std::string_view title, std::string_view text, Icon icon) {
-    QMessageBox box(toQtIcon(icon), qs(title), qs(text), QMessageBox::Yes | QMessageBox::No,
-                    &owner_.window());
+    QMessageBox box(toQtIcon(icon), qs(title), messageText(text),
+                    QMessageBox::Yes | QMessageBox::No, &owner_.window());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     return box.exec() == QMessageBox::Yes;

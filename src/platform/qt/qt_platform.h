@@ -21,6 +21,9 @@ namespace murokan::platform {
 
 class QtPlatform;
 
+// A message text as a box shows it: CR LF, a bare CR and a bare LF each end a line.
+QString messageText(std::string_view text);
+
 // The main window. Its events go to the EventSink of the platform.
 class MainWindow : public QMainWindow {
     Q_OBJECT
