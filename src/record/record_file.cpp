@@ -27,10 +27,9 @@ bool 制御文字を含む(std::string_view s) {
     return false;
 }
 
-// Text1 must name one file in the chosen folder, in a form the record's own
-// code page can carry.
+// A non-empty Text1 must name one file in the chosen folder, in a form the
+// record's own code page can carry.
 std::optional<棋譜メッセージ> 調査_ファイル名(std::string_view name) {
-    if (name.empty()) return 箱(棋譜文言::題_空白, 棋譜文言::ファイル名なし);
     if (name == "." || name == "..") return 書込エラー(棋譜文言::ファイル名不正);
     if (name.find_first_of("/\\") != std::string_view::npos || 制御文字を含む(name) ||
         !UTF8からCP932(name)) {
@@ -108,6 +107,17 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
 
 棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& panel) {
     棋譜書込結果 result;
+    // An empty name, then no moves, as the panel has always checked them; the
+    // name's form and the texts' encoding only matter once there is a file to
+    // write.
+    if (panel.file_name.empty()) {
+        result.messages.push_back(箱(棋譜文言::題_空白, 棋譜文言::ファイル名なし));
+        return result;
+    }
+    if (書込件数(g, h) < 1) {
+        result.messages.push_back(箱(棋譜文言::題_棋譜保存, 棋譜文言::データなし));
+        return result;
+    }
     if (auto refusal = 調査_ファイル名(panel.file_name)) {
         result.messages.push_back(*refusal);
         return result;
@@ -129,10 +139,6 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
         headers[i] = std::move(*encoded);
     }
 
-    if (書込件数(g, h) < 1) {
-        result.messages.push_back(箱(棋譜文言::題_棋譜保存, 棋譜文言::データなし));
-        return result;
-    }
     // The file is built from a copy holding the latest position, so that the
     // history changes only once the record is safely written.
     auto written = std::make_unique<History>(h);

@@ -154,6 +154,18 @@ TEST(RecordFileTest, WriteRefusalsChangeNothing) {
          "ﾌｧｲﾙ名が入力されていません"},
         {"no moves", 0, [](const ScratchDir& d) { return 指定(d); }, "棋譜保存",
          "保存するデータがありません"},
+        // No moves is told before anything about the name's form or the texts.
+        {"no moves, bad file name", 0, [](const ScratchDir& d) { return 指定(d, "../x"); },
+         "棋譜保存", "保存するデータがありません"},
+        {"no moves, player name with no CP932 form", 0,
+         [](const ScratchDir& d) {
+             auto s = 指定(d);
+             s.sente_name = "\xF0\x9F\x98\x80";
+             return s;
+         },
+         "棋譜保存", "保存するデータがありません"},
+        {"no moves, no file name", 0, [](const ScratchDir& d) { return 指定(d, ""); }, "  ",
+         "ﾌｧｲﾙ名が入力されていません"},
         {"dot", 3, [](const ScratchDir& d) { return 指定(d, "."); }, "棋譜保存",
          "そのﾌｧｲﾙ名は使えません"},
         {"dot dot", 3, [](const ScratchDir& d) { return 指定(d, ".."); }, "棋譜保存",

@@ -2,10 +2,12 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/volumes.h"
@@ -53,6 +55,7 @@ RecordPanelQt::RecordPanelQt(CanvasWidget& host, std::function<bool()> input_blo
     setFilePath(dir_);
     for (const PanelPlace& p : PANEL_PLACES) widget(p.item)->hide();
     host_.installEventFilter(this);
+    for (QLineEdit* t : texts_) t->installEventFilter(this);
     relayout();
 }
 
@@ -178,6 +181,13 @@ void RecordPanelQt::returnPressed() {
 
 bool RecordPanelQt::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &host_ && event->type() == QEvent::Resize) relayout();
+    // A text box ignores Esc, which would then reach the window and end the
+    // program in the middle of typing a name. The box keeps it instead.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        std::find(texts_.begin(), texts_.end(), watched) != texts_.end()) {
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -47,7 +47,7 @@ class RecordPanelQt : public QObject, public RecordPanel {
     QWidget* widget(PanelItem item) const;
 
   protected:
-    // Follows the canvas widget's size.
+    // Follows the canvas widget's size; keeps Esc inside the text boxes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
