@@ -5,6 +5,8 @@
 
 #include "ai/search.h"
 #include "core/rules.h"
+#include "record/history.h"
+#include "record/record_messages.h"
 
 namespace murokan {
 
@@ -38,6 +40,16 @@ void 手番_渡す(GameState& g, ComHost& h) {
 
 void com_ban(GameState& g, ComState& c, ComHost& h) {
     if (g.shuukyoku != 0) return;
+
+    // The history has no room for the position a move would reach: the
+    // computer's move is refused as a human move is, and the turn is handed
+    // over without playing, recording or touching the clocks.
+    if (調査_棋譜満杯(g) == FLAG_ON) {
+        h.音_禁止();
+        h.メッセージ(棋譜文言::題_棋譜, 棋譜文言::満杯);
+        g.teban = g.ji_teban;
+        return;
+    }
 
     g.kaishi_byou = h.現在時刻();
     if (h.KEIKA_Checked()) h.Timer1_Enabled(true);

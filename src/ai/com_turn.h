@@ -16,7 +16,8 @@ inline constexpr std::string_view MAN_KACHI_TEXT = "あなたの勝ちです";
 // in the history, shows it, runs its strike chain, and passes the turn to the
 // bottom side, or announces the end of the game when a king has gone. Does
 // nothing once the game is over. When the top side has no legal move or drop,
-// nothing is played or recorded and the turn passes all the same.
+// or the history is full, nothing is played or recorded and the turn passes all
+// the same (a full history is announced as it is for a human move).
 void com_ban(GameState& g, ComState& c, ComHost& host);
 
 }  // namespace murokan

@@ -181,5 +181,50 @@ TEST(ComTurn, StrikeChainRunsForABoardMoveAndIsShown) {
     EXPECT_EQ(h.with("移動結果"), std::vector<std::string>{"移動結果 -1 5 4 10 15"});
 }
 
+// The history holds entries 0..MAX_KIFU: a move from entry MAX_KIFU would need
+// one more, so the computer is refused as a human would be, and no entry past
+// the end is written.
+struct 満杯例 {
+    const char* name;
+    int kifu_genzai;
+    bool plays;
+};
+
+const 満杯例 kFull[] = {
+    {"last_move_that_fits", MAX_KIFU - 1, true},
+    {"history_full", MAX_KIFU, false},
+};
+
+class 満杯表 : public ::testing::TestWithParam<満杯例> {};
+
+TEST_P(満杯表, MovesOnlyWhileTheHistoryHasRoom) {
+    const 満杯例& e = GetParam();
+    GameState g = 手番("4k4/9/9/9/9/9/9/9/4K4 w -");
+    g.kifu_genzai = e.kifu_genzai;
+    g.tesuu = e.kifu_genzai;
+    const GameState before = g;
+    ComState c;
+    RecordingHost h;
+    com_ban(g, c, h);
+
+    EXPECT_EQ(g.teban, g.ji_teban);
+    if (e.plays) {
+        EXPECT_EQ(h.with("手順保存").size(), 1u);
+        EXPECT_EQ(g.kifu_genzai, MAX_KIFU);
+        EXPECT_TRUE(h.with("msg").empty());
+        return;
+    }
+    const std::vector<std::string> expected = {
+        "音 禁止", "msg 棋譜 手数が500手に達したため、これ以上指せません"};
+    EXPECT_EQ(h.calls, expected);
+    EXPECT_EQ(g.kifu_genzai, MAX_KIFU);
+    EXPECT_EQ(g.tesuu, before.tesuu);
+    EXPECT_EQ(0, std::memcmp(before.ban, g.ban, sizeof g.ban));
+    EXPECT_FLOAT_EQ(g.teki_jikan, before.teki_jikan);
+}
+
+INSTANTIATE_TEST_SUITE_P(ComTurn, 満杯表, ::testing::ValuesIn(kFull),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace murokan::com_test
