@@ -1,5 +1,6 @@
 // The 局面 menu: 最初, 戻, 進 and 反転 over a game played through the mouse.
 #include <array>
+#include <cmath>
 #include <cstring>
 
 #include "panel_fixture.h"
@@ -112,6 +113,73 @@ TEST_F(ReplayTest, StepsAllTheWayBackAndForward) {
         EXPECT_EQ(form.g.teki_jikan, form.hist.kifu_teki_ato[i]);
     }
     EXPECT_GT(form.g.ji_jikan + form.g.teki_jikan, 0.0f);  // the thinking time was kept
+}
+
+TEST_F(ReplayTest, BackShowsBeforeValuesForwardShowsAfterValues) {
+    play_three_moves();
+    form.REPLAY_Click();  // the latest position is stored as entry 3
+    // Every clock value of every entry its own number, so that no mix-up of
+    // side, entry or before/after can go unseen.
+    for (int n = 0; n <= 3; ++n) {
+        form.hist.kifu_ji_mae[n] = 100.0f * n + 1;
+        form.hist.kifu_ji_ato[n] = 100.0f * n + 2;
+        form.hist.kifu_teki_mae[n] = 100.0f * n + 3;
+        form.hist.kifu_teki_ato[n] = 100.0f * n + 4;
+    }
+    struct Step {
+        void (Form1::*command)();
+        int entry;
+        float ji, teki;
+    };
+    const Step steps[] = {
+        {&Form1::REPLAY_Click, 1, 101, 103}, {&Form1::REPLAY_Click, 0, 1, 3},
+        {&Form1::AFTER_Click, 1, 102, 104},  {&Form1::AFTER_Click, 2, 202, 204},
+        {&Form1::AFTER_Click, 3, 302, 304},  {&Form1::REPLAY_Click, 2, 201, 203},
+    };
+    for (const Step& s : steps) {
+        (form.*s.command)();
+        ASSERT_EQ(form.g.kifu_genzai, s.entry);
+        EXPECT_EQ(form.g.ji_jikan, s.ji) << s.entry;
+        EXPECT_EQ(form.g.teki_jikan, s.teki) << s.entry;
+    }
+}
+
+// 戻 erases the last-move text of the side whose piece the undone entry
+// changed: below the top hand stand for a top piece, above the bottom hand
+// stand otherwise. The entries differ from the start only on (5, 5), so the
+// changed square is known whatever the strike chain did.
+TEST_F(ReplayTest, BackErasesTheLastMoveTextOfTheChangedPiecesSide) {
+    play_three_moves();
+    form.REPLAY_Click();
+    form.AFTER_Click();
+    ASSERT_EQ(form.g.kifu_genzai, 3);
+    struct Case {
+        int entry;  // the entry stepped back from
+        int code;   // what it holds on (5, 5)
+        bool top;   // whose text is erased
+    };
+    const Case cases[] = {{3, -KIN, false}, {2, HU, true}, {1, -HU, false}};
+    for (const Case& c : cases) {
+        std::memcpy(form.hist.kifu_ban[c.entry], form.hist.kifu_ban[0],
+                    sizeof form.hist.kifu_ban[0]);
+        form.hist.kifu_ban[c.entry][5][5] = c.code;
+    }
+    複写_棋譜から盤(form.hist, 3, form.g);  // the board shows entry 3 as stepping would
+    for (const Case& c : cases) {
+        rp.canvas.clear();
+        form.REPLAY_Click();
+        ASSERT_EQ(form.g.kifu_genzai, c.entry - 1);
+        bool top = false, bottom = false;
+        for (const auto& call : rp.canvas.calls()) {
+            if (call.kind != platform::DrawCall::Kind::Picture || call.code != form.opt.haikei)
+                continue;
+            const double cx = (call.x - BAN_X0) / MASU_W, cy = (call.y - BAN_Y0) / MASU_H;
+            top |= std::abs(cx + 2) < 0.01 && std::abs(cy - 8) < 0.01;
+            bottom |= std::abs(cx - 12) < 0.01 && std::abs(cy - 2) < 0.01;
+        }
+        EXPECT_EQ(top, c.top) << c.entry;
+        EXPECT_EQ(bottom, !c.top) << c.entry;
+    }
 }
 
 TEST_F(ReplayTest, ForwardNamesTheSquareTheRecordedMoveChanged) {
