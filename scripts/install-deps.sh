@@ -10,11 +10,18 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho
     xvfb xauth
+    libx11-dev  # the Xvfb smoke test talks to the X server directly
 )
 
+# One query for the whole list (what dpkg -s reports, package by package). A
+# package removed with its configuration left behind is still known to dpkg, so
+# only the status "install ok installed" counts as present.
+# dpkg-query fails when it has never heard of a package, as on a fresh machine.
+installed=" $({ dpkg-query -W -f='${Package}=${Status}\n' "${PACKAGES[@]}" 2>/dev/null || true; } |
+    sed -n 's/=install ok installed$//p' | tr '\n' ' ') "
 missing=()
 for p in "${PACKAGES[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    [[ "$installed" == *" $p "* ]] || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

@@ -1,8 +1,15 @@
 // The game executable: checks for a display, then builds the Qt window, the
 // sound library and Form1, and runs the window's event loop.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "flow/form1.h"
 #include "platform/qt/qt_platform.h"
@@ -11,22 +18,68 @@
 
 namespace {
 
-// Qt aborts with a long report when it finds no display; say it in one line instead.
+// True when a local socket listens at `path` (a leading '@' names an abstract socket).
+bool socketAnswers(const std::string& path) {
+    sockaddr_un addr{};
+    if (path.size() >= sizeof addr.sun_path) return false;
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path, path.data(), path.size());
+    if (path[0] == '@') addr.sun_path[0] = '\0';
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const socklen_t len = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size());
+    const bool ok = connect(fd, reinterpret_cast<const sockaddr*>(&addr), len) == 0;
+    close(fd);
+    return ok;
+}
+
+// Whether the X server that DISPLAY names answers. Only a local display
+// (":0", "unix:0.0") is tried; a remote one is left for Qt to reach.
+bool x11Answers(const char* display) {
+    if (!display || !*display) return false;
+    const std::string d = display;
+    const size_t colon = d.rfind(':');
+    if (colon == std::string::npos) return true;
+    const std::string host = d.substr(0, colon);
+    if (!host.empty() && host != "unix") return true;
+    const std::string number = d.substr(colon + 1, d.find('.', colon) - colon - 1);
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) return true;
+    const std::string path = "/tmp/.X11-unix/X" + number;
+    return socketAnswers("@" + path) || socketAnswers(path);
+}
+
+// Qt aborts with a long report when it finds no display; the caller says it in
+// one line instead. A platform other than X11 or Wayland (offscreen, vnc, …)
+// needs no display; X11 needs a server that answers.
 bool displayAvailable() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
+    const bool have_wayland = wayland && *wayland;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) {
+        const std::string name = platform;
+        if (name.rfind("xcb", 0) == 0) return x11Answers(x11);
+        if (name.rfind("wayland", 0) != 0) return true;
+        return have_wayland;
+    }
+    return have_wayland || x11Answers(x11);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!displayAvailable()) {
-        std::fprintf(
-            stderr,
-            "murokan: no display found (DISPLAY is not set); start it from a desktop session.\n");
+        const char* x11 = std::getenv("DISPLAY");
+        if (x11 && *x11) {
+            std::fprintf(stderr,
+                         "murokan: the display %s does not answer; start it from a desktop "
+                         "session.\n",
+                         x11);
+        } else {
+            std::fprintf(stderr,
+                         "murokan: no display found (DISPLAY is not set); start it from a desktop "
+                         "session.\n");
+        }
         return 1;
     }
     QApplication app(argc, argv);

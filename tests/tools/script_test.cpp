@@ -106,4 +106,37 @@ TEST(Driver, UnreadableInputFailsQuietly) {
     EXPECT_EQ(r.status, 1);
 }
 
+// The driver's `load` sets the game up as the file list's click does, through
+// the window's own setup: the board is drawn afresh. The game played before
+// the load must not stay on the screen.
+TEST(Driver, LoadDrawsTheBoardAfresh) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("murokan-script-load-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const auto run_script = [&dir](const std::string& name, const std::string& text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+        return run("cd " + shell_quoted(dir.string()) + " && " + shell_quoted(MUROKAN_SCRIPT_BIN) +
+                   " " + name + " 2>/dev/null");
+    };
+    // A record of two moves, then the untouched start as the window first draws it.
+    ASSERT_EQ(
+        run_script("record.script", "position startpos\nmove 7g7f\nmove 3c3d\nsave game.棋譜\n")
+            .status,
+        0);
+    ASSERT_EQ(run_script("start.script", "shot start.png\n").status, 0);
+    // Two moves played with the mouse, then the record loaded: its entry 0 is
+    // the start, so the picture must equal the untouched one.
+    ASSERT_EQ(run_script("loaded.script",
+                         "menu START\nclick 7 7\nclick 7 6\nclick 3 3\nclick 3 4\n"
+                         "load game.棋譜\nshot loaded.png\n")
+                  .status,
+              0);
+    const std::string start = read_file(dir / "start.png");
+    const std::string loaded = read_file(dir / "loaded.png");
+    EXPECT_FALSE(start.empty());
+    EXPECT_TRUE(start == loaded) << "the board after load differs from the start position";
+    fs::remove_all(dir);
+}
+
 }  // namespace

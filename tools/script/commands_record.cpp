@@ -50,15 +50,13 @@ void cmd_save(Context& ctx, const Args& args) {
 }
 
 // load <path>: the game is replaced by the record, or left as it was when the
-// file is refused.
+// file is refused. The setup is the window's own 初期設定, as for a click in
+// the file list: it also stops the clock and redraws the board.
 void cmd_load(Context& ctx, const Args& args) {
     if (!expect_words(ctx, args, 1)) return;
-    GameState& g = ctx.state();
-    History& h = ctx.hist();
-    const 棋譜読込結果 result = 読込_棋譜(g, h, パス_UTF8(args.words[0]), [&] {
-        初期設定_状態(g);
-        初期設定_棋譜(g, h);
-    });
+    Form1& form = *ctx.form;
+    const 棋譜読込結果 result =
+        読込_棋譜(ctx.state(), ctx.hist(), パス_UTF8(args.words[0]), [&form] { form.初期設定(); });
     print_messages(ctx, result.messages);
 }
 

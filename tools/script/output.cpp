@@ -1,5 +1,7 @@
 #include "script/output.h"
 
+#include "platform/recording_platform.h"
+
 namespace murokan::script {
 
 void print(Context& ctx, std::string_view line) {
@@ -13,31 +15,9 @@ void print_error(Context& ctx, std::string_view reason) {
     print(ctx, line);
 }
 
+// The same escapes as the platform's event lines, so that every msg line reads alike.
 std::string quoted(std::string_view text) {
-    std::string s = "\"";
-    for (char c : text) {
-        switch (c) {
-            case '\\':
-                s += "\\\\";
-                break;
-            case '"':
-                s += "\\\"";
-                break;
-            case '\n':
-                s += "\\n";
-                break;
-            case '\r':
-                s += "\\r";
-                break;
-            case '\t':
-                s += "\\t";
-                break;
-            default:
-                s += c;
-        }
-    }
-    s += '"';
-    return s;
+    return platform::quoteEventText(text);
 }
 
 void print_msg(Context& ctx, std::string_view title, std::string_view text) {
