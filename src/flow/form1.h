@@ -226,6 +226,7 @@ class Form1 : public platform::EventSink, public ComHost {
     bool own_piece(int code) const;    // a piece of the side to move
     bool other_piece(int code) const;  // a piece of the side not to move
     void click_select(int cx, int cy);
+    bool selection_present() const;  // the selected piece still stands where it was taken
     void click_destination(int cx, int cy, int button);
     void try_move(int button);
     void hand_over();

@@ -103,9 +103,34 @@ void Form1::click_select(int cx, int cy) {
     }
 }
 
+// True while the selection still names what is there: its piece on its
+// square, or a piece of its kind in its hand. 最初, the handicap ladder or the
+// computer's move on resuming can change the position under a standing
+// selection, and a move from it would then make or lose a piece.
+bool Form1::selection_present() const {
+    if (sel_x == JI_MOCHI_X) {
+        const int k = sel_y - 2;
+        return k >= 1 && k <= 7 && sel_koma == -10 * k && g.mochi_ji[k] > 0;
+    }
+    if (sel_x == TEKI_MOCHI_X) {
+        const int k = 8 - sel_y;
+        return k >= 1 && k <= 7 && sel_koma == 10 * k && g.mochi_teki[k] > 0;
+    }
+    return on_board(sel_x, sel_y) && g.ban[sel_x][sel_y] == sel_koma;
+}
+
 // E. A piece is selected: cancel a hand of the side not to move, reselect an
 // own piece, or try the move.
 void Form1::click_destination(int cx, int cy, int button) {
+    if (!selection_present()) {
+        // A selection left over from another position: drop it, and let the
+        // click select afresh.
+        screen.描画_移動可能桝色(sel_x, sel_y, MASU_IRO, sel_koma);
+        screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
+        g.click_dankai = 0;
+        click_select(cx, cy);
+        return;
+    }
     to_x = cx;
     to_y = cy;
     if ((g.teban == g.ji_teban && sel_x == TEKI_MOCHI_X) ||

@@ -1,4 +1,6 @@
 // The mouse handler's refusals, selection states, promotion and drops.
+#include <functional>
+
 #include "flow_fixture.h"
 
 namespace murokan::test {
@@ -298,6 +300,79 @@ TEST_F(InputTest, TheHumanJammingItsOwnKingLosesToTheComputer) {
         EXPECT_EQ(last_msg().text, "ｺﾝﾋﾟｭｰﾀの勝ちです");
     } else {
         ADD_FAILURE() << "the computer's reply disturbed the bottom row";
+    }
+}
+
+}  // namespace
+}  // namespace murokan::test
+
+namespace murokan::test {
+namespace {
+
+// Pieces on the board and in both hands.
+int piece_total(const GameState& g) {
+    int n = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (g.ban[x][y] != KARA) ++n;
+    for (int k = 1; k <= 7; ++k) n += g.mochi_ji[k] + g.mochi_teki[k];
+    return n;
+}
+
+// A selection made before a menu command changed the position no longer names
+// a piece; the next board click must neither move a piece that is not there
+// nor take one from an empty hand. It selects afresh instead.
+TEST_F(FlowTest, ASelectionLeftBehindByAMenuCommandMovesNothing) {
+    struct Case {
+        const char* what;
+        std::function<void()> setup;
+        int cx, cy;  // the next board click
+        int pieces;  // pieces on the board and in the hands afterwards
+    };
+    const Case cases[] = {
+        {"the handicap ladder took away the selected rook",
+         [&] {
+             form.dispatchMenu("START");
+             click(8, 8);
+             form.dispatchMenu("LEBEL_DOWN");  // the bishop goes
+             form.dispatchMenu("LEBEL_DOWN");  // then the rook
+         },
+         7, 8, 38},
+        {"最初 and スタート put the selected pawn back on its starting square",
+         [&] {
+             form.dispatchMenu("START");
+             move(7, 7, 7, 6);
+             move(3, 3, 3, 4);
+             click(7, 6);
+             form.dispatchMenu("CANCEL");
+             form.dispatchMenu("START");
+         },
+         7, 5, 40},
+        {"最初 and スタート emptied the hand the pawn was selected from",
+         [&] {
+             form.dispatchMenu("START");
+             form.g.ban[9][7] = KARA;  // the pawn in hand came from here
+             form.g.mochi_ji[1] = 1;
+             form.g.mochi_ji_kazu = 1;
+             click(11, 3);
+             form.dispatchMenu("CANCEL");
+             form.dispatchMenu("START");
+         },
+         9, 5, 40},  // the two-pawn flags still hold column 9 free
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form.dispatchMenu("CANCEL");
+        form.g.click_dankai = 0;
+        c.setup();
+        ASSERT_EQ(form.g.click_dankai, 1);  // the old selection is still standing
+        const int tesuu = form.g.tesuu;
+        click(c.cx, c.cy);
+        EXPECT_EQ(form.g.ban[c.cx][c.cy], KARA);
+        EXPECT_EQ(form.g.tesuu, tesuu);
+        EXPECT_EQ(form.g.click_dankai, 0);
+        EXPECT_EQ(piece_total(form.g), c.pieces);
+        for (int k = 1; k <= 7; ++k) EXPECT_GE(form.g.mochi_ji[k], 0);
     }
 }
 
