@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
     }
     Context ctx;
     start_program(ctx);  // the program starts in the current directory, as the game does
-    return run_script(ctx, registry, argc == 2 ? static_cast<std::istream&>(file) : std::cin) ? 0
-                                                                                              : 1;
+    if (!run_script(ctx, registry, argc == 2 ? static_cast<std::istream&>(file) : std::cin)) {
+        std::fprintf(stderr, "murokan-script: cannot read %s\n",
+                     argc == 2 ? argv[1] : "standard input");
+        return 1;
+    }
+    return 0;
 }
