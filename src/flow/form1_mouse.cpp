@@ -158,6 +158,9 @@ void Form1::try_move(int button) {
         play(oto_kinshi);
         g.click_dankai = 0;
         screen.描画_将棋盤桝();
+        // The board redraw misses a hand-stand cell: its red outline would
+        // stay on a piece that is no longer selected.
+        screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
         return;
     }
     if (移動後チェック(to_y, sel_koma) == FLAG_OFF && button == HIDARI_BUTTON) {

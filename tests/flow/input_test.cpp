@@ -79,6 +79,49 @@ TEST_F(InputTest, IllegalDestinationDropsTheSelectionWithTheForbiddenSound) {
     EXPECT_EQ(form.g.tesuu, 0);
 }
 
+// The colour of the last outline drawn around cell (cx, cy); -1 when none.
+int last_outline(const platform::RecordingCanvas& canvas, int cx, int cy) {
+    int colour = -1;
+    for (const platform::DrawCall& c : canvas.calls()) {
+        if (c.kind == platform::DrawCall::Kind::Rectangle && c.x == BAN_X0 + MASU_W * cx &&
+            c.y == BAN_Y0 + MASU_H * cy)
+            colour = c.colour;
+    }
+    return colour;
+}
+
+// An illegal destination drops the selection, and its red outline with it,
+// also when the piece was taken from a hand stand beside the board.
+TEST_F(InputTest, AnIllegalDestinationLeavesNoSelectionOutline) {
+    struct Case {
+        const char* what;
+        int teban;
+        int sx, sy;  // the selected cell
+        int tx, ty;  // an illegal destination
+    };
+    const Case cases[] = {
+        {"bottom stand, pawn onto a column holding a bottom pawn", TEBAN_SENTE, 11, 3, 4, 5},
+        {"top stand, pawn onto a column holding a top pawn", TEBAN_GOTE, -1, 7, 6, 5},
+        {"board, gold two squares ahead", TEBAN_SENTE, 3, 7, 3, 5},
+    };
+    form.g.ban[4][7] = -HU;
+    form.g.ban[6][3] = HU;
+    form.g.ban[3][7] = -KIN;
+    form.g.mochi_ji[1] = form.g.mochi_teki[1] = 1;
+    form.g.mochi_ji_kazu = form.g.mochi_teki_kazu = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form.g.teban = c.teban;
+        click(c.sx, c.sy);
+        ASSERT_EQ(form.g.click_dankai, 1);
+        EXPECT_EQ(last_outline(rp.canvas, c.sx, c.sy), SENTAKU_IRO);
+        click(c.tx, c.ty);
+        EXPECT_EQ(form.g.click_dankai, 0);
+        EXPECT_EQ(form.g.ban[c.tx][c.ty], KARA);
+        EXPECT_EQ(last_outline(rp.canvas, c.sx, c.sy), MASU_IRO);
+    }
+}
+
 TEST_F(InputTest, ForcedPromotionNeedsTheRightButton) {
     // A pawn, a lance and a knight that could never move again unpromoted.
     struct Case {
