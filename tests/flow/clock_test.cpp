@@ -76,3 +76,28 @@ TEST_F(ClockTest, ATurnAcrossMidnightLastsItsRealLength) {
 
 }  // namespace
 }  // namespace murokan::test
+
+namespace murokan::test {
+namespace {
+
+// Against the computer the human's time always goes to the bottom side's
+// total, whichever side moves first.
+TEST_F(FlowTest, TheHumansTimeAgainstTheComputerGoesToTheBottomTotal) {
+    rp.menu.setChecked("KEIKA", true);
+    for (const char* item : {"SENTE", "GOTE"}) {
+        SCOPED_TRACE(item);
+        form.dispatchMenu("CANCEL");
+        form.dispatchMenu(item);
+        const float teki_before = form.g.teki_jikan;
+        rp.clock.advance(5);
+        form.timerTick();
+        move(1, 7, 1, 6);
+        EXPECT_FLOAT_EQ(form.g.ji_jikan, 5);
+        // The computer's reply adds only its own (here instant) search time.
+        EXPECT_LT(form.g.teki_jikan - teki_before, 1);
+        EXPECT_EQ(form.g.teban, form.g.ji_teban);
+    }
+}
+
+}  // namespace
+}  // namespace murokan::test
