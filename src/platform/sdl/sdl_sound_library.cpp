@@ -17,6 +17,9 @@ SdlSoundLibrary::~SdlSoundLibrary() {
 
 int SdlSoundLibrary::dsInitialize(std::intptr_t /*window*/) {
     if (handle_ != 0) return handle_;
+    // SDL would otherwise take over SIGINT and SIGTERM, and since the game never
+    // reads SDL's event queue, Ctrl+C and kill would no longer end it.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
