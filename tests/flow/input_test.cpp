@@ -122,6 +122,44 @@ TEST_F(InputTest, AnIllegalDestinationLeavesNoSelectionOutline) {
     }
 }
 
+// The outline of the clicked cell and the guidance marks on the squares the
+// piece may reach: red for a piece of the side to move, the guidance colour
+// for one of the other side; marks only while guidance is on.
+TEST_F(InputTest, SelectionOutlinesAndGuidanceMarks) {
+    struct Case {
+        const char* what;
+        bool guidance;
+        int cx, cy;   // the click
+        int outline;  // colour of the clicked cell's outline
+        int mx, my;   // a square the piece may reach
+        int mark;     // colour of its last outline
+    };
+    const Case cases[] = {
+        {"own gold, guidance on", true, 3, 7, SENTAKU_IRO, 3, 6, SHIDOU_IRO_ON},
+        {"own gold, guidance off", false, 3, 7, SENTAKU_IRO, 3, 6, MASU_IRO},
+        {"other gold, guidance on", true, 6, 3, SHIDOU_IRO_ON, 6, 4, SHIDOU_IRO_ON},
+        {"other gold, guidance off", false, 6, 3, SHIDOU_IRO_OFF, 6, 4, MASU_IRO},
+        {"own stand, guidance on", true, 11, 3, SENTAKU_IRO, 5, 5, SHIDOU_IRO_ON},
+        {"other stand, guidance on", true, -1, 7, SHIDOU_IRO_ON, 5, 5, SHIDOU_IRO_ON},
+        {"other stand, guidance off", false, -1, 7, SHIDOU_IRO_OFF, 5, 5, MASU_IRO},
+    };
+    form.g.ban[3][7] = -KIN;
+    form.g.ban[6][3] = KIN;
+    form.g.mochi_ji[1] = form.g.mochi_teki[1] = 1;
+    form.g.mochi_ji_kazu = form.g.mochi_teki_kazu = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form.opt.shidou = c.guidance ? FLAG_ON : FLAG_OFF;
+        form.opt.shidou_iro = c.guidance ? SHIDOU_IRO_ON : SHIDOU_IRO_OFF;
+        form.g.click_dankai = 0;
+        rp.canvas.clear();
+        click(c.cx, c.cy);
+        EXPECT_EQ(last_outline(rp.canvas, c.cx, c.cy), c.outline);
+        EXPECT_EQ(last_outline(rp.canvas, c.mx, c.my), c.mark);
+        EXPECT_EQ(last_outline(rp.canvas, 5, 9), MASU_IRO);  // the king's square: cleared only
+    }
+}
+
 TEST_F(InputTest, ForcedPromotionNeedsTheRightButton) {
     // A pawn, a lance and a knight that could never move again unpromoted.
     struct Case {
