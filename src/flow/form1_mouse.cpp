@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ai/com_turn.h"
 #include "ai/maps.h"
 #include "flow/form1.h"
 #include "record/record_messages.h"
@@ -220,9 +221,9 @@ void Form1::hand_over() {
         g.ji_jikan += g.keika_byou;
         勢力調査(g, com.maps);
         if (調査_駒存在(g, OU) == FLAG_OFF) {
-            msg("あなたの勝ちです", "終了");
+            msg(MAN_KACHI_TEXT, COM_SHUURYOU_TITLE);
         } else if (調査_駒存在(g, -OU) == FLAG_OFF) {
-            msg("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
+            msg(COM_KACHI_TEXT, COM_SHUURYOU_TITLE);
         } else {
             g.teban = g.teki_teban;
             com_ban();
