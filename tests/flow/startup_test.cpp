@@ -58,7 +58,7 @@ TEST_F(StartupTest, MenuBarHoldsEveryItemUnderItsParentInOrder) {
         EXPECT_EQ(entries[i].name, expected[i].name);
         EXPECT_EQ(entries[i].caption, expected[i].caption);
         // Every control, header or item, reaches a handler.
-        EXPECT_TRUE(form.dispatchMenu(expected[i].name) || true);
+        EXPECT_TRUE(form.dispatchMenu(expected[i].name));
     }
     EXPECT_FALSE(form.dispatchMenu("NO_SUCH_ITEM"));
 }
