@@ -61,17 +61,6 @@ BENCHMARK_CAPTURE(Search, middle_game,
 BENCHMARK_CAPTURE(Search, hands_full, "3gk4/4s4/4+P4/9/2B6/9/9/5+r3/4K4 w 2Pbgsnl 1")
     ->Unit(benchmark::kMicrosecond);
 
-Move 手から(const 指し手& te) {
-    Move m;
-    m.x1 = static_cast<std::int8_t>(te.fc);
-    m.y1 = static_cast<std::int8_t>(te.fr);
-    m.x2 = static_cast<std::int8_t>(te.tc);
-    m.y2 = static_cast<std::int8_t>(te.tr);
-    m.piece = static_cast<std::int16_t>(te.before);
-    m.promote = te.after != te.before;
-    return m;
-}
-
 // Positions where the computer is to move, from games of the computer against
 // a seeded random opponent.
 std::vector<GameState> 対局局面(int count) {
@@ -92,7 +81,7 @@ std::vector<GameState> 対局局面(int count) {
                 GameState trial = g;
                 const 思考結果 r = 思考(trial, c);
                 if (!r.found) break;
-                play_move(g, 手から(r.te));
+                play_move(g, 指し手_変換(r.te));
             }
         }
     }

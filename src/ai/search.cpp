@@ -9,6 +9,17 @@
 
 namespace murokan {
 
+Move 指し手_変換(const 指し手& te) {
+    Move m;
+    m.x1 = static_cast<std::int8_t>(te.fc);
+    m.y1 = static_cast<std::int8_t>(te.fr);
+    m.x2 = static_cast<std::int8_t>(te.tc);
+    m.y2 = static_cast<std::int8_t>(te.tr);
+    m.piece = static_cast<std::int16_t>(te.before);
+    m.promote = te.after != te.before;
+    return m;
+}
+
 namespace {
 
 constexpr double kSaiteiten = -99999;  // below every score 盤評価 can give

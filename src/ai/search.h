@@ -6,6 +6,7 @@
 #include "ai/com_host.h"
 #include "ai/com_state.h"
 #include "core/game_state.h"
+#include "core/movegen.h"
 
 namespace murokan {
 
@@ -15,6 +16,9 @@ struct 指し手 {
     int before = 0;  // the piece before the move
     int after = 0;   // the piece as it lands (promoted when the move promotes)
 };
+
+// The same move in the rules' own form, for legality checks, playing and notation.
+Move 指し手_変換(const 指し手& te);
 
 struct 思考結果 {
     bool found = false;  // false when the top side has no legal move or drop

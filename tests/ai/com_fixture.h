@@ -39,14 +39,7 @@ inline 指し手 to_te(const Move& m) {
 }
 
 inline std::string usi(const 指し手& te) {
-    Move m;
-    m.x1 = static_cast<std::int8_t>(te.fc);
-    m.y1 = static_cast<std::int8_t>(te.fr);
-    m.x2 = static_cast<std::int8_t>(te.tc);
-    m.y2 = static_cast<std::int8_t>(te.tr);
-    m.piece = static_cast<std::int16_t>(te.before);
-    m.promote = te.after != te.before;
-    return format_usi_move(m);
+    return format_usi_move(指し手_変換(te));
 }
 
 // Parses a move of the top side (whoever is to move in g).

@@ -83,13 +83,7 @@ TEST(ComSoak, FiftyGamesAgainstRandomPlay) {
                 const 指し手 te = 記録された手(h);
                 ASSERT_NE(te.before, 0) << where << ": no move recorded";
                 // The move played is legal for the top side in the position before it.
-                Move m;
-                m.x1 = static_cast<std::int8_t>(te.fc);
-                m.y1 = static_cast<std::int8_t>(te.fr);
-                m.x2 = static_cast<std::int8_t>(te.tc);
-                m.y2 = static_cast<std::int8_t>(te.tr);
-                m.piece = static_cast<std::int16_t>(te.before);
-                m.promote = te.after != te.before;
+                const Move m = 指し手_変換(te);
                 before.teban = before.teki_teban;
                 ASSERT_TRUE(is_legal_move(before, m)) << where << " " << usi(te);
                 ASSERT_LE(h.last_chain.passes, 8) << where;

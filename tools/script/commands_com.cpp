@@ -30,14 +30,7 @@ std::string score_text(double s) {
 }
 
 std::string usi_of(const 指し手& te) {
-    Move m;
-    m.x1 = static_cast<std::int8_t>(te.fc);
-    m.y1 = static_cast<std::int8_t>(te.fr);
-    m.x2 = static_cast<std::int8_t>(te.tc);
-    m.y2 = static_cast<std::int8_t>(te.tr);
-    m.piece = static_cast<std::int16_t>(te.before);
-    m.promote = te.after != te.before;
-    return format_usi_move(m);
+    return format_usi_move(指し手_変換(te));
 }
 
 // think: the computer's search on a copy of the current position, with
