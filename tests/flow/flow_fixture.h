@@ -2,8 +2,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,31 @@
 #include "platform/recording_platform.h"
 
 namespace murokan::test {
+
+// Makes a new empty folder the current directory for its lifetime, so that
+// the settings file a program reads and writes there is its own: tests that
+// run side by side, or one after another, never see each other's options.
+class OwnFolder {
+  public:
+    OwnFolder() : previous_(std::filesystem::current_path()) {
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "murokan-game-XXXXXX").string();
+        if (mkdtemp(tmpl.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = tmpl;
+        std::filesystem::current_path(path_);
+    }
+    ~OwnFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(previous_, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    OwnFolder(const OwnFolder&) = delete;
+    OwnFolder& operator=(const OwnFolder&) = delete;
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
 
 class FlowTest : public ::testing::Test {
   protected:
@@ -48,6 +76,7 @@ class FlowTest : public ::testing::Test {
         form.g.mochi_ji_kazu = form.g.mochi_teki_kazu = 0;
     }
 
+    OwnFolder folder;  // first: the program starts in it
     platform::RecordingPlatform rp;
     Form1 form;
     std::size_t seen_ = 0;
