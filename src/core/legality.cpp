@@ -143,4 +143,28 @@ int 移動後チェック(int y, int code) {
     }
 }
 
+int 調査_有効駒コード(int code) {
+    if (code < -OU || code > OU) return FLAG_OFF;
+    switch (std::abs(code)) {
+        case KARA:
+        case HU:
+        case HU_NARI:
+        case KYOU:
+        case KYOU_NARI:
+        case KEI:
+        case KEI_NARI:
+        case GIN:
+        case GIN_NARI:
+        case KIN:
+        case KAKU:
+        case KAKU_NARI:
+        case SYA:
+        case SYA_NARI:
+        case OU:
+            return FLAG_ON;
+        default:
+            return FLAG_OFF;
+    }
+}
+
 }  // namespace murokan

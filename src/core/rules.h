@@ -47,6 +47,9 @@ int 移動チェック角(const GameState& g, int x1, int y1, int x2, int y2);
 int 調査_駒存在(const GameState& g, int code);
 // FLAG_OFF when the unpromoted piece `code` could never move again from row y.
 int 移動後チェック(int y, int code);
+// FLAG_ON when `code` is KARA or the code of a piece that can stand on the board
+// (KIN_NARI and any other number are not).
+int 調査_有効駒コード(int code);
 
 // ---------------------------------------------------------------- hands, promotion
 

@@ -95,30 +95,6 @@ std::string_view 行エラー文言(行エラー e) {
 
 }  // namespace
 
-int 調査_有効駒コード(int code) {
-    if (code < -OU || code > OU) return FLAG_OFF;
-    switch (std::abs(code)) {
-        case KARA:
-        case HU:
-        case HU_NARI:
-        case KYOU:
-        case KYOU_NARI:
-        case KEI:
-        case KEI_NARI:
-        case GIN:
-        case GIN_NARI:
-        case KIN:
-        case KAKU:
-        case KAKU_NARI:
-        case SYA:
-        case SYA_NARI:
-        case OU:
-            return FLAG_ON;
-        default:
-            return FLAG_OFF;
-    }
-}
-
 std::optional<std::string> 作成_棋譜行(const History& h, int n) {
     if (n < 0 || n > MAX_KIFU) return std::nullopt;
     std::string line;

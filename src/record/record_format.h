@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/rules.h"
 #include "record/history.h"
 #include "record/record_messages.h"
 
@@ -34,9 +35,6 @@ struct 棋譜局面 {
     int mochi_teki[8] = {};
     float ji_mae = 0, ji_ato = 0, teki_mae = 0, teki_ato = 0;
 };
-
-// FLAG_ON when `code` is KARA or the code of a piece that can stand on the board.
-int 調査_有効駒コード(int code);
 
 // 作成_棋譜行: entry n of the history as its 277-character line, without the
 // line end. A time is written in whole seconds (fraction dropped), a negative

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/rules.h"
 #include "ui/cell.h"
 
 namespace murokan {
@@ -25,25 +26,7 @@ bool has_picture(int code) {
         default:
             break;
     }
-    switch (std::abs(code)) {
-        case HU:
-        case HU_NARI:
-        case KYOU:
-        case KYOU_NARI:
-        case KEI:
-        case KEI_NARI:
-        case GIN:
-        case GIN_NARI:
-        case KIN:
-        case KAKU:
-        case KAKU_NARI:
-        case SYA:
-        case SYA_NARI:
-        case OU:
-            return true;
-        default:
-            return false;  // KIN_NARI and everything else
-    }
+    return 調査_有効駒コード(code) == FLAG_ON;  // KIN_NARI and everything else: no picture
 }
 
 }  // namespace
