@@ -7,9 +7,9 @@
 namespace murokan {
 
 struct Options {
-    int haikei = HAIKEI_MIDORI;          // background picture code 5..9
-    int shidou = 0;                      // 1 while 移動指導 is ticked
-    int shidou_iro = SHIDOU_IRO_OFF;     // QBColor of the guidance marks
+    int haikei = HAIKEI_MIDORI;       // background picture code 5..9
+    int shidou = 0;                   // 1 while 移動指導 is ticked
+    int shidou_iro = SHIDOU_IRO_OFF;  // QBColor of the guidance marks
 };
 
 }  // namespace murokan

@@ -5,10 +5,6 @@
 
 #ifdef MUROKAN_HAVE_X11
 // Qt first: X11 defines macros (Bool, Status) that Qt's headers must not see.
-#include <QImage>
-
-#include "qt_test_app.h"
-
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -18,11 +14,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QImage>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
+
+#include "qt_test_app.h"
 
 namespace {
 
