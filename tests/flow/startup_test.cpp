@@ -1,7 +1,7 @@
 // Start-up, the menu bar, the 対局 menu and the ways the program ends.
 #include <string>
 
-#include "flow_fixture.h"
+#include "panel_fixture.h"  // write_bytes and the settings file lines
 
 namespace murokan::test {
 namespace {
@@ -79,10 +79,29 @@ TEST_F(StartupTest, LeavesNoGameRunningWithTheStartingPosition) {
     EXPECT_FALSE(rp.app.quitRequested());
 }
 
-TEST_F(StartupTest, SoundLibraryIsStartedBeforeAnythingIsDrawn) {
-    // The first canvas call comes after the five buffers exist.
-    EXPECT_TRUE(rp.sound.initialized());
-    EXPECT_FALSE(rp.canvas.calls().empty());
+// Form_Load's order shows in what each step finds done: the settings start the
+// music from a buffer already loaded, the guidance they turn on is not reset by
+// the start-up values after them, and the first full redraw paints the
+// background they chose.
+TEST_F(StartupTest, StartUpLoadsSoundThenSettingsThenDrawsTheBoard) {
+    write_bytes("Murokan.ini", ini::file(ini::TAKE, true, true, true));
+    platform::RecordingPlatform p;
+    Form1 f(p.platform);
+    f.Form_Load();
+    EXPECT_EQ(p.sound.buffers().size(), 5u);
+    EXPECT_NE(std::find(p.events.begin(), p.events.end(), "sound loop BGM.wav"), p.events.end());
+    EXPECT_EQ(f.opt.shidou, FLAG_ON);
+    EXPECT_TRUE(p.menu.checked("SIDOU"));
+    EXPECT_TRUE(p.menu.checked("LEVEL3"));
+    // The last picture of the top-left background cell is the chosen 竹.
+    int corner = -1;
+    for (const platform::DrawCall& c : p.canvas.calls()) {
+        if (c.kind == platform::DrawCall::Kind::Picture && c.x == BAN_X0 - 3 * MASU_W &&
+            c.y == BAN_Y0 - 2 * MASU_H)
+            corner = c.code;
+    }
+    EXPECT_EQ(corner, HAIKEI_TAKE);
+    EXPECT_EQ(f.g.ban[5][9], -OU);  // and 初期設定 set up the board
 }
 
 TEST_F(StartupTest, StartBeginsAHumanGameWithSenteToMove) {
