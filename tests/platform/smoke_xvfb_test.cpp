@@ -5,6 +5,12 @@
 
 #ifdef MUROKAN_HAVE_X11
 // Qt first: X11 defines macros (Bool, Status) that Qt's headers must not see.
+// clang-format off
+#include <QImage>
+
+#include "qt_test_app.h"
+// clang-format on
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -14,14 +20,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QImage>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
-
-#include "qt_test_app.h"
 
 namespace {
 
