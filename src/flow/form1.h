@@ -213,8 +213,8 @@ class Form1 : public platform::EventSink, public ComHost {
     void bgm_set(bool on);       // BGM tick and the music
     // Where 解説 finds the help page (form1_help.cpp).
     std::string help_page_path() const;
-    // The 局面 menu's steps (form1_replay.cpp): entry p on the board and hands.
-    void replay_show(int p);
+    // The 局面 menu's steps (form1_replay.cpp): entry p shown with these clock totals.
+    void replay_show(int p, float teki_jikan, float ji_jikan);
     // The record panel's steps (form1_panel.cpp).
     void show_messages(const std::vector<棋譜メッセージ>& boxes);
     std::unique_ptr<platform::RecordPanelEvents> panel_events_;

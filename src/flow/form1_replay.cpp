@@ -24,11 +24,19 @@ void Form1::CANCEL_Click() {
     play(oto_koma);
 }
 
-// Puts history entry p on the board and both hands, with their totals.
-void Form1::replay_show(int p) {
+// Puts history entry p on the board and both hands with their totals, sets the
+// two clock totals to the given values, and draws clocks, stands and board.
+void Form1::replay_show(int p, float teki_jikan, float ji_jikan) {
     複写_棋譜から盤(hist, p, g);
     g.mochi_teki_kazu = 調査_持駒数(g, g.teki_teban);
     g.mochi_ji_kazu = 調査_持駒数(g, g.ji_teban);
+    g.teki_jikan = teki_jikan;
+    screen.描画_所有時間(g.teki_teban, g.teki_jikan);
+    g.ji_jikan = ji_jikan;
+    screen.描画_所有時間(g.ji_teban, g.ji_jikan);
+    screen.描画_自持盤();
+    screen.描画_敵持盤();
+    screen.描画_盤();
 }
 
 void Form1::REPLAY_Click() {
@@ -49,14 +57,7 @@ void Form1::REPLAY_Click() {
     screen.描画_将棋盤桝();
 
     const int p = g.kifu_genzai - 1;
-    replay_show(p);
-    g.teki_jikan = hist.kifu_teki_mae[p];
-    screen.描画_所有時間(g.teki_teban, g.teki_jikan);
-    g.ji_jikan = hist.kifu_ji_mae[p];
-    screen.描画_所有時間(g.ji_teban, g.ji_jikan);
-    screen.描画_自持盤();
-    screen.描画_敵持盤();
-    screen.描画_盤();
+    replay_show(p, hist.kifu_teki_mae[p], hist.kifu_ji_mae[p]);
 
     const 移動結果 undone = 調査_移動結果(hist, g.kifu_genzai);
     play(oto_koma);
@@ -96,14 +97,7 @@ void Form1::AFTER_Click() {
     screen.描画_手数(g.tesuu, IRO_TEXT);
 
     const int p = g.kifu_genzai;
-    replay_show(p);
-    g.teki_jikan = hist.kifu_teki_ato[p];
-    screen.描画_所有時間(g.teki_teban, g.teki_jikan);
-    g.ji_jikan = hist.kifu_ji_ato[p];
-    screen.描画_所有時間(g.ji_teban, g.ji_jikan);
-    screen.描画_自持盤();
-    screen.描画_敵持盤();
-    screen.描画_盤();
+    replay_show(p, hist.kifu_teki_ato[p], hist.kifu_ji_ato[p]);
 
     const 移動結果 made = 調査_移動結果(hist, p);
     play(oto_koma);
