@@ -4,6 +4,7 @@
 // else is plain member data that the handlers read and write directly.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "ai/com_host.h"
 #include "ai/com_state.h"
 #include "core/game_state.h"
+#include "platform/data_folders.h"
 #include "platform/platform.h"
 #include "platform/record_panel.h"
 #include "record/history.h"
@@ -202,6 +204,8 @@ class Form1 : public platform::EventSink, public ComHost {
 
     // The directory that was current at start-up; the help page is found there.
     std::string startup_dir;
+    // Where the shipped help page is found when the start-up folder has none.
+    std::filesystem::path data_dir = platform::data_folder();
 
     // The record panel's controls; null until attachRecordPanel.
     platform::RecordPanel* panel = nullptr;

@@ -15,23 +15,16 @@ constexpr std::string_view HELP_PAGE = "Murokan.htm";
 // then only closes the box.
 constexpr std::string_view HOME_PAGE = "";
 
-// The folder of the running program, "" when it cannot be found.
-std::filesystem::path program_folder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : exe.parent_path();
-}
-
 }  // namespace
 
 // The help page of the start-up folder; when the program was started from
-// elsewhere, the copy beside the program.
+// elsewhere, the copy in the data folder (beside the program in a build tree).
 std::string Form1::help_page_path() const {
     const std::filesystem::path in_startup = std::filesystem::path(startup_dir) / HELP_PAGE;
     std::error_code ec;
     if (std::filesystem::exists(in_startup, ec)) return in_startup.string();
-    const std::filesystem::path beside = program_folder() / HELP_PAGE;
-    if (!program_folder().empty() && std::filesystem::exists(beside, ec)) return beside.string();
+    const std::filesystem::path shipped = data_dir / HELP_PAGE;
+    if (!data_dir.empty() && std::filesystem::exists(shipped, ec)) return shipped.string();
     return in_startup.string();
 }
 

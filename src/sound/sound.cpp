@@ -31,13 +31,6 @@ fs::path findWaveFile(const Oto& oto, std::string_view name) {
 
 }  // namespace
 
-fs::path Oto::executableDir() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    return exe.parent_path();
-}
-
 void 表示_警告(platform::Dialogs& dialogs, std::string_view text) {
     dialogs.message("Murokan.dll", text, platform::Icon::Exclamation);
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/data_folders.h"
 #include "platform/platform.h"
 
 namespace murokan {
@@ -20,11 +21,8 @@ struct Oto {
     int oto_bgm = 0;        // BGM.wav: looped background music
     int oto_shoumetsu = 0;  // 消滅.wav: a sandwiched piece vanishes
     // Where a wave file is looked for when the current directory lacks it:
-    // the executable's folder by default, empty for no second place.
-    std::filesystem::path fallback_dir = executableDir();
-
-    // The folder of the running executable, empty when it cannot be told.
-    static std::filesystem::path executableDir();
+    // the game's data folder by default, empty for no second place.
+    std::filesystem::path fallback_dir = platform::data_folder();
 };
 
 // Message box with `text`, an exclamation icon, an OK button and the title "Murokan.dll".

@@ -35,6 +35,18 @@ TEST_F(HelpTest, ExplanationOpensTheHelpPageOfTheStartUpFolder) {
     expect_unchanged(before);
 }
 
+TEST_F(HelpTest, ExplanationFallsBackToTheShippedHelpPage) {
+    // Started elsewhere, as an installed game is: the data folder's copy opens.
+    const std::filesystem::path shipped = scratch.path() / "data";
+    std::filesystem::create_directories(shipped);
+    write_bytes(shipped / "Murokan.htm", "<html></html>");
+    form.data_dir = shipped;
+    forget_events();
+    form.KAISETU_Click();
+    EXPECT_EQ(take_events(),
+              std::vector<std::string>{"browser " + (shipped / "Murokan.htm").string()});
+}
+
 TEST_F(HelpTest, ExplanationWithoutABrowserIsSilent) {
     rp.browser.setAvailable(false);
     forget_events();

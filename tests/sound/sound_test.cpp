@@ -144,8 +144,8 @@ TEST_F(SoundModule, FallsBackToTheExecutablesFolderButPrefersTheCurrentOne) {
     EXPECT_EQ(oto_.oto_koma, 0);
 }
 
-TEST(SoundModuleExe, ExecutableDirIsThisTestsFolder) {
-    const fs::path dir = Oto::executableDir();
+TEST(SoundModuleExe, InTheBuildTreeTheFallbackIsThisTestsFolder) {
+    const fs::path dir = Oto{}.fallback_dir;
     ASSERT_FALSE(dir.empty());
     EXPECT_TRUE(fs::exists(dir / "test_sound"));
 }
