@@ -158,6 +158,12 @@ QImage Pictures::makeEmptySquare() const {
 QImage Pictures::makePiece(int code) const {
     QImage img = makeEmptySquare();
     QPainter p(&img);
+    paintKoma(p, mincho_, code);
+    return img;
+}
+
+void paintKoma(QPainter& p, const QFont& mincho, int code) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const double s = pieceScale(code);
@@ -192,7 +198,7 @@ QImage Pictures::makePiece(int code) const {
 
     const bool promoted = (std::abs(code) % 10) == 1;
     const QColor ink = promoted ? QColor(200, 20, 20) : QColor(15, 10, 5);
-    QFont f = mincho_;
+    QFont f = mincho;
     f.setPixelSize(int(h * 0.52));
     QPainterPath glyph;
     glyph.addText(0, 0, f, pieceGlyph(code));
@@ -200,7 +206,7 @@ QImage Pictures::makePiece(int code) const {
     const QRectF glyphBox(cx - w / 2, top + h * 0.18, w, h * 0.78);
     glyph.translate(glyphBox.center() - glyph.boundingRect().center());
     fillBold(p, glyph, f.pixelSize(), ink);
-    return img;
+    p.restore();
 }
 
 // Frame 1: a bright burst; frame 2: fading sparks where the piece was.

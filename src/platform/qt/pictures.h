@@ -24,6 +24,11 @@ inline constexpr int kTitlePixelsH = 150;
 // bold at any size.
 void fillBold(QPainter& p, const QPainterPath& outline, int pixel_size, const QColor& ink);
 
+// Paints the koma of piece `code` (its kanji in `mincho`) over one cell of
+// kCellPixelsW x kCellPixelsH whose top-left corner is the painter's origin,
+// leaving the ground under it as it was.
+void paintKoma(QPainter& p, const QFont& mincho, int code);
+
 class Pictures {
   public:
     Pictures();

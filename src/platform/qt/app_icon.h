@@ -1,0 +1,22 @@
+// The game's icon, drawn from its own art: the 玉 koma on a tile of board
+// wood. The build draws the desktop's icon files from it and the window shows
+// the same picture.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <array>
+
+namespace murokan::platform {
+
+// The square sizes, in pixels, of the icon files the desktop is given.
+inline constexpr std::array<int, 8> kIconSizes = {16, 24, 32, 48, 64, 128, 256, 512};
+
+// The icon at `size` x `size` pixels, drawn for that size rather than scaled;
+// transparent outside the rounded tile. Needs a QGuiApplication for the font.
+QImage drawAppIcon(int size);
+
+// The icon at every size of kIconSizes, for the window and its dialogs.
+QIcon appIcon();
+
+}  // namespace murokan::platform
