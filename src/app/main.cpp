@@ -1,5 +1,6 @@
-// The game executable: checks for a display, then builds the Qt window, the
-// sound library and Form1, and runs the window's event loop.
+// The game executable: checks for a display, works in the user's data folder
+// when installed, then builds the Qt window, the sound library and Form1, and
+// runs the window's event loop.
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -11,7 +12,10 @@
 #include <cstring>
 #include <string>
 
+#include "app/quit_signals.h"
+#include "app/working_folder.h"
 #include "flow/form1.h"
+#include "platform/qt/app_icon.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
 #include "platform/sdl/sdl_sound_library.h"
@@ -68,6 +72,7 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    murokan::app::QuitSignals quit_signals;
     if (!displayAvailable()) {
         const char* x11 = std::getenv("DISPLAY");
         if (x11 && *x11) {
@@ -82,7 +87,11 @@ int main(int argc, char** argv) {
         }
         return 1;
     }
+    murokan::app::enter_working_folder();
     QApplication app(argc, argv);
+    // The desktop matches the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MUROKAN_APP_ID));
+    QApplication::setWindowIcon(murokan::platform::appIcon());
     murokan::platform::SdlSoundLibrary sound;
     murokan::platform::QtPlatform qt(sound);
     murokan::Form1 form(qt.platform());
@@ -91,6 +100,7 @@ int main(int argc, char** argv) {
     murokan::platform::RecordPanelQt panel(qt.window().canvasWidget(),
                                            [&qt] { return qt.waiting(); });
     form.attachRecordPanel(panel);
+    quit_signals.watch([&qt] { return qt.window().close(); });
     form.Form_Load();
     if (form.quit_requested()) return 0;
     qt.window().show();
