@@ -18,10 +18,11 @@ function(murokan_library name)
     endif()
 endfunction()
 
-# murokan_test(NAME [DEPS lib...]): one GoogleTest executable from every .cpp in
-# the calling folder, each test registered with CTest.
+# murokan_test(NAME [DEPS lib...] [PROPERTIES prop value...]): one GoogleTest
+# executable from every .cpp in the calling folder, each test registered with
+# CTest, with the given test properties besides the common environment.
 function(murokan_test name)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPS;PROPERTIES" ${ARGN})
     file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     add_executable(${name} ${srcs})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
@@ -29,5 +30,6 @@ function(murokan_test name)
     gtest_discover_tests(${name}
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;MUROKAN_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;MUROKAN_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+                   ${ARG_PROPERTIES})
 endfunction()

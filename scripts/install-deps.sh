@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing Murokan need.
+# Installs the Debian packages that building, playing and testing Murokan need,
+# and any further packages named as arguments (the packaging tools, say).
 # Only packages that dpkg reports missing are installed, after one apt-get update,
 # so a machine that already has everything passes through in well under a second.
 set -euo pipefail
@@ -11,6 +12,8 @@ PACKAGES=(
     fonts-ipafont-mincho
     xvfb xauth
     libx11-dev  # the Xvfb smoke test talks to the X server directly
+    desktop-file-utils appstream  # the installed desktop entry and AppStream data are validated
+    "$@"
 )
 
 # One query for the whole list (what dpkg -s reports, package by package). A
