@@ -1,10 +1,9 @@
 #include "record/record_file.h"
 
-#include <fstream>
 #include <memory>
-#include <system_error>
 
 #include "record/cp932.h"
+#include "record/disk_file.h"
 #include "record/record_format.h"
 
 namespace murokan {
@@ -42,51 +41,6 @@ std::optional<棋譜メッセージ> 調査_ファイル名(std::string_view nam
 int 書込件数(const GameState& g, const History& h) {
     if (g.kifu_genzai > h.kifu_saishu && g.kifu_genzai <= MAX_KIFU) return g.kifu_genzai;
     return h.kifu_saishu;
-}
-
-// Writes `bytes` to `file` through a fresh file beside it that is renamed
-// into place only once it is complete.
-bool 置換書込(const std::filesystem::path& file, std::string_view bytes) {
-    std::error_code ec;
-    std::filesystem::path temp;
-    for (int i = 0;; ++i) {
-        if (i == 1000) return false;
-        temp = file;
-        temp += パス_UTF8("." + std::to_string(i) + ".tmp");
-        if (!std::filesystem::exists(temp, ec) && !ec) break;
-    }
-    bool ok;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        ok = static_cast<bool>(out);
-        out.close();
-        ok = ok && !out.fail();
-    }
-    if (ok) {
-        std::filesystem::rename(temp, file, ec);
-        ok = !ec;
-    }
-    if (!ok) std::filesystem::remove(temp, ec);
-    return ok;
-}
-
-// The whole file, or nullopt when it cannot be read (or is not a file).
-std::optional<std::string> 読込_全体(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    char buffer[8192];
-    while (in && bytes.size() <= 棋譜_最大バイト数) {
-        in.read(buffer, sizeof buffer);
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-    }
-    if (in.bad()) return std::nullopt;
-    return bytes;
 }
 
 }  // namespace
@@ -148,7 +102,7 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
         result.messages.push_back(書込エラー(棋譜文言::局面不正));
         return result;
     }
-    if (!置換書込(result.file, *bytes)) {
+    if (!置換_ファイル(result.file, *bytes)) {
         result.messages.push_back(書込エラー(棋譜文言::書込失敗));
         return result;
     }
@@ -203,7 +157,8 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
 
 棋譜読込結果 読込_棋譜(GameState& g, History& h, const std::filesystem::path& file,
                        const std::function<void()>& 初期設定) {
-    const auto bytes = 読込_全体(file);
+    // One byte over the limit is enough for the reader to refuse the file.
+    const auto bytes = 読込_通常ファイル(file, 棋譜_最大バイト数 + 1);
     if (!bytes) {
         棋譜読込結果 result;
         result.messages.push_back(

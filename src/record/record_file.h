@@ -48,8 +48,9 @@ struct 棋譜書込結果 {
 // top side's: the 後手 name when the bottom side moves first, else the 先手
 // name. Refused, with nothing written and h unchanged, for an empty, bad or
 // unencodable file name, unencodable names, no moves, or a failed write. The
-// file is written beside its final place and renamed over it, so a failed
-// write never leaves a half-written or emptied record.
+// file is written beside its final place and renamed over it (置換_ファイル),
+// so a failed write never leaves a half-written or emptied record, and a
+// record its user may not write is refused, not replaced.
 棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& panel);
 
 struct 棋譜読込結果 {

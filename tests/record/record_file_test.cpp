@@ -15,19 +15,9 @@ namespace {
 using test::Game;
 using test::ScratchDir;
 using test::同じ状態;
+using test::対局;
 using test::書く;
 using test::読む;
-
-// A game of exactly `moves` moves, from the first seed whose random game lasts
-// that long without a king being taken.
-Game 対局(int moves, unsigned seed = 1) {
-    for (;; ++seed) {
-        Game game;
-        game.start();
-        std::mt19937 rng(seed);
-        if (game.play_random(moves, rng) == moves && game.g.shuukyoku == 0) return game;
-    }
-}
 
 棋譜書込指定 指定(const ScratchDir& dir, std::string name = "対局一") {
     return {dir.path(), std::move(name), "第一局", "先手さん", "後手ｻﾝ"};

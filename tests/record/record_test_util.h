@@ -69,6 +69,17 @@ struct Game {
     }
 };
 
+// A game of exactly `moves` moves, from the first seed whose random game lasts
+// that long without a king being taken.
+inline Game 対局(int moves, unsigned seed = 1) {
+    for (;; ++seed) {
+        Game game;
+        game.start();
+        std::mt19937 rng(seed);
+        if (game.play_random(moves, rng) == moves && game.g.shuukyoku == 0) return game;
+    }
+}
+
 // Byte-wise equality of two game states (ints and floats only, no padding).
 inline bool 同じ状態(const GameState& a, const GameState& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
