@@ -41,6 +41,13 @@ bool 空白(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool 空白行(std::string_view line) {
+    for (char c : line) {
+        if (!空白(c)) return false;
+    }
+    return true;
+}
+
 // A number field: blanks, then an optional minus (when allowed) and digits,
 // then blanks. All blanks (or nothing) reads as 0.
 std::optional<int> 数値欄(std::string_view f, bool sign_allowed) {
@@ -177,6 +184,10 @@ std::optional<std::string> 作成_棋譜ファイル(const History& h, int last,
     }
     size_t pos = 0;
     int line_number = 0;
+    // The first blank line since the last entry line; 0 when there is none.
+    // Blank lines an editor leaves at the end are no entries; one with entries
+    // after it is a damaged record.
+    int blank_line = 0;
     while (pos < bytes.size()) {
         // One line, ended by CR LF, CR or LF (or the end of the file).
         size_t end = pos;
@@ -194,6 +205,15 @@ std::optional<std::string> 作成_棋譜ファイル(const History& h, int last,
         if (line_number <= 棋譜_見出し行数) {
             result.見出し[static_cast<size_t>(line_number - 1)] = CP932からUTF8(line);
             continue;
+        }
+        if (空白行(line)) {
+            if (blank_line == 0) blank_line = line_number;
+            continue;
+        }
+        if (blank_line != 0) {
+            result.拒否 = 読込拒否(行目メッセージ(blank_line, 棋譜文言::行目_空白));
+            result.局面.clear();
+            return result;
         }
         if (static_cast<int>(result.局面.size()) >= MAX_KIFU) {
             result.拒否 = 読込拒否(std::string(棋譜文言::手数超過));

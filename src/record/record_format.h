@@ -63,9 +63,11 @@ struct 棋譜解析結果 {
     std::vector<棋譜局面> 局面;          // entries 1..n, in order
 };
 
-// Reads a whole file's bytes. Lines end in CR LF, CR or LF. Refused: more than
-// 棋譜_最大バイト数 bytes, more than MAX_KIFU entry lines, or a bad entry line
-// (the message names its line number in the file, headers counted).
+// Reads a whole file's bytes. Lines end in CR LF, CR or LF. Blank (or
+// all-space) lines after the last entry line are ignored. Refused: more than
+// 棋譜_最大バイト数 bytes, more than MAX_KIFU entry lines, a blank line with
+// entry lines after it, or a bad entry line (the message names its line number
+// in the file, headers counted).
 棋譜解析結果 解析_棋譜(std::string_view bytes);
 
 }  // namespace murokan

@@ -53,6 +53,7 @@ inline constexpr std::string_view 行目_駒 = "に使えない駒ｺｰﾄﾞ�
 inline constexpr std::string_view 行目_持駒 = "の持駒の数が読めません";
 inline constexpr std::string_view 行目_時間 = "の時間が読めません";
 inline constexpr std::string_view 行目_王 = "に同じ側の王が２枚以上あります";
+inline constexpr std::string_view 行目_空白 = "が空白です";  // a blank line with entries after it
 
 // A move that no longer fits the history.
 inline constexpr std::string_view 満杯 = "手数が500手に達したため、これ以上指せません";

@@ -184,9 +184,13 @@ TEST(RecordFormatTest, FileReadingLineEndsAndHeaders) {
         {"LF only", "a\nb\nc\n" + line + "\n" + line + "\n", 2},
         {"CR only", "a\rb\rc\r" + line + "\r" + line + "\r", 2},
         {"no end after the last line", "a\r\nb\r\nc\r\n" + line + "\r\n" + line, 2},
-        {"an empty line in between reads as an empty board",
-         "a\r\nb\r\nc\r\n" + line + "\r\n\r\n" + line + "\r\n", 3},
+        // Blank lines an editor leaves after the last entry are no entries.
+        {"two blank lines at the end", "a\r\nb\r\nc\r\n" + line + "\r\n" + line + "\r\n\r\n\r\n",
+         2},
+        {"blanks and tabs at the end", "a\r\nb\r\nc\r\n" + line + "\r\n" + line + "\r\n  \t\n \n",
+         2},
         {"headers only", "a\r\nb\r\nc\r\n", 0},
+        {"headers, then blank lines", "a\r\nb\r\nc\r\n\r\n   \r\n", 0},
         {"nothing at all", "", 0},
     };
     for (const Case& c : cases) {
@@ -198,6 +202,9 @@ TEST(RecordFormatTest, FileReadingLineEndsAndHeaders) {
             EXPECT_EQ(r.見出し[2], "c") << c.name;
         }
     }
+    const 棋譜解析結果 ten_line_ends = 解析_棋譜(繰返し("\r\n", 10));
+    EXPECT_FALSE(ten_line_ends.拒否);
+    EXPECT_TRUE(ten_line_ends.局面.empty());
     const 棋譜解析結果 kanji = 解析_棋譜("\x91\xce\x8b\xc7\r\n\xd1\xdb\xb6\xdd\xff\r\n");
     EXPECT_EQ(kanji.見出し[0], "対局");
     EXPECT_EQ(kanji.見出し[1], "ﾑﾛｶﾝ\xEF\xBF\xBD");  // a byte that starts nothing is marked
@@ -226,6 +233,14 @@ TEST(RecordFormatTest, FileRefusals) {
         {"two kings on line 4", headers + "-80-80" + k見本行.substr(6) + "\r\n",
          "棋譜ﾌｧｲﾙの4行目に同じ側の王が２枚以上あります"},
         {"too large", headers + std::string(棋譜_最大バイト数, ' '), "棋譜ﾌｧｲﾙが大きすぎます"},
+        {"500 entries and blank lines fit", headers + 繰返し(line, 500) + "\r\n\r\n", nullptr},
+        {"empty line 5 between entries", headers + line + "\r\n" + line,
+         "棋譜ﾌｧｲﾙの5行目が空白です"},
+        {"blanks on line 4, then an entry", headers + std::string(棋譜行_長さ, ' ') + "\r\n" + line,
+         "棋譜ﾌｧｲﾙの4行目が空白です"},
+        // The first blank line is named, before a bad line after it.
+        {"blank line 5, bad piece on line 7", headers + line + "\r\n \r\n  7" + line,
+         "棋譜ﾌｧｲﾙの5行目が空白です"},
     };
     for (const Case& c : cases) {
         const 棋譜解析結果 r = 解析_棋譜(c.bytes);
