@@ -1,13 +1,11 @@
 #include "settings/settings_file.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "core/constants.h"
 #include "record/cp932.h"
+#include "record/disk_file.h"
 
 namespace murokan::settings {
 
@@ -26,11 +24,6 @@ constexpr std::array<Background, 5> BACKGROUNDS{{
     {HAIKEI_UCHU, "宇宙"},
     {HAIKEI_RENGA, "煉瓦"},
 }};
-
-// The fixed texts are UTF-8 in the source and always have a CP932 form.
-std::string sjis(std::string_view utf8) {
-    return UTF8からCP932(utf8).value_or(std::string());
-}
 
 std::string_view on_off(bool on) {
     return on ? "ON" : "OFF";
@@ -54,16 +47,17 @@ std::vector<std::string_view> split_lines(std::string_view text) {
     return lines;
 }
 
+// `key` and `value` are UTF-8, converted from the file's CP932 beforehand.
 std::optional<Line> recognise(std::string_view key, std::string_view value) {
-    if (key == sjis("背景画")) {
+    if (key == "背景画") {
         for (const Background& b : BACKGROUNDS) {
-            if (value == sjis(b.name)) return Line{Key::背景画, b.code};
+            if (value == b.name) return Line{Key::背景画, b.code};
         }
         return std::nullopt;
     }
     const int on = value == "ON" ? 1 : 0;
-    if (key == sjis("移動指導")) return Line{Key::移動指導, on};
-    if (key == sjis("経過時間")) return Line{Key::経過時間, on};
+    if (key == "移動指導") return Line{Key::移動指導, on};
+    if (key == "経過時間") return Line{Key::経過時間, on};
     if (key == "BGM") return Line{Key::BGM, on};
     return std::nullopt;
 }
@@ -78,21 +72,23 @@ std::string contents(const Values& v) {
     std::string out;
     for (const Background& b : BACKGROUNDS) {
         if (b.code == v.haikei) {
-            out += sjis("背景画=") + sjis(b.name) + "\r\n";
+            out += "背景画=" + std::string(b.name) + "\r\n";
             break;
         }
     }
-    out += sjis("移動指導=") + std::string(on_off(v.shidou)) + "\r\n";
-    out += sjis("経過時間=") + std::string(on_off(v.keika)) + "\r\n";
+    out += "移動指導=" + std::string(on_off(v.shidou)) + "\r\n";
+    out += "経過時間=" + std::string(on_off(v.keika)) + "\r\n";
     out += "BGM=" + std::string(on_off(v.bgm)) + "\r\n";
-    return out;
+    // The fixed texts always have a CP932 form.
+    return UTF8からCP932(out).value_or(std::string());
 }
 
 ReadResult parse(std::string_view cp932) {
     ReadResult result;
-    // '=' (0x3D) is never the second byte of a CP932 character, so a byte search
-    // finds the real separator.
-    for (std::string_view line : split_lines(cp932)) {
+    // The whole text in one conversion; a byte that starts no character
+    // becomes U+FFFD and so can match no key or value.
+    const std::string text = CP932からUTF8(cp932);
+    for (std::string_view line : split_lines(text)) {
         const size_t p = line.find('=');
         if (p == std::string_view::npos) {
             result.failed = true;
@@ -104,23 +100,13 @@ ReadResult parse(std::string_view cp932) {
 }
 
 ReadResult read(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return ReadResult{{}, true};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ReadResult{{}, true};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return ReadResult{{}, true};
-    return parse(bytes.str());
+    const auto bytes = 読込_通常ファイル(path, MAX_BYTES + 1);
+    if (!bytes || bytes->size() > MAX_BYTES) return ReadResult{{}, true};
+    return parse(*bytes);
 }
 
 bool write(const std::filesystem::path& path, const Values& v) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    const std::string text = contents(v);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return static_cast<bool>(out);
+    return 書込_ファイル(path, contents(v));
 }
 
 }  // namespace murokan::settings

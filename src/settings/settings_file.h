@@ -3,6 +3,7 @@
 // applying what was read to the menus, the screen and the music is Form1's job.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,6 +13,8 @@ namespace murokan::settings {
 
 // The file name, opened by its bare name in the current directory.
 inline constexpr std::string_view FILE_NAME = "Murokan.ini";
+// Four short lines need far less; a larger file is read as broken, unread.
+inline constexpr std::size_t MAX_BYTES = 64 * 1024;
 
 // The options as the file stores them (the menu check marks).
 struct Values {
@@ -52,10 +55,13 @@ std::string contents(const Values& v);
 // unknown key, or a 背景画 value outside the five names, are skipped.
 ReadResult parse(std::string_view cp932);
 
-// Reads the file at `path`; a file that cannot be opened or read gives `failed`.
+// Reads the file at `path`. Gives `failed` for a file that cannot be opened or
+// read, is larger than MAX_BYTES, or is not a regular file (a FIFO is refused
+// at once, never waited on).
 ReadResult read(const std::filesystem::path& path);
 
-// Replaces the file at `path` with contents(v). False on any error.
+// Replaces the file at `path` with contents(v). False on any error, and at
+// once for a FIFO that nobody reads.
 bool write(const std::filesystem::path& path, const Values& v);
 
 }  // namespace murokan::settings

@@ -3,12 +3,14 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "core/constants.h"
+#include "support/child_process.h"
 
 namespace murokan::settings {
 namespace {
@@ -176,6 +178,46 @@ TEST_F(SettingsDisk, AFolderInThePlaceOfTheFileFailsBothWays) {
     std::filesystem::create_directory(ini);
     EXPECT_TRUE(read(ini).failed);
     EXPECT_FALSE(write(ini, defaults()));
+}
+
+// Once a FIFO stopped the start for ever: reading waited for a writer, and the
+// defaults written after a failed read waited for a reader.
+TEST_F(SettingsDisk, AFifoInThePlaceOfTheFileFailsAtOnceBothWays) {
+    const std::filesystem::path ini = dir_ / FILE_NAME;
+    ASSERT_EQ(mkfifo(ini.c_str(), 0600), 0);
+    const test::ChildOutcome out = test::run_in_child(10, [&] {
+        std::string report;
+        if (!read(ini).failed) report += "read did not fail\n";
+        if (write(ini, defaults())) report += "write did not fail\n";
+        return report;
+    });
+    EXPECT_TRUE(out.finished) << out.report;
+    EXPECT_EQ(out.report, "");
+}
+
+// Valid lines all through, so that only the size can make the reading fail.
+TEST_F(SettingsDisk, AFileOverTheSizeLimitIsABrokenFile) {
+    const auto line_of = [](std::size_t bytes) {  // "BGM=xxx...\r\n", reads as OFF
+        return "BGM=" + std::string(bytes - 6, 'x') + "\r\n";
+    };
+    struct Case {
+        const char* name;
+        std::string text;
+        bool failed;
+    };
+    const Case cases[] = {
+        {"at the limit", line_of(MAX_BYTES), false},
+        {"one byte over", line_of(MAX_BYTES + 1), true},
+    };
+    const std::filesystem::path ini = dir_ / FILE_NAME;
+    for (const Case& c : cases) {
+        std::ofstream(ini, std::ios::binary | std::ios::trunc) << c.text;
+        const ReadResult r = read(ini);
+        EXPECT_EQ(r.failed, c.failed) << c.name;
+        const std::vector<Line> want =
+            c.failed ? std::vector<Line>{} : std::vector<Line>{{Key::BGM, 0}};
+        EXPECT_EQ(r.lines, want) << c.name;
+    }
 }
 
 }  // namespace
