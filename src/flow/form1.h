@@ -90,6 +90,8 @@ class Form1 : public platform::EventSink, public ComHost {
     void File1_Click();     // a file chosen in the list: load it
     void Dir1_Change();
     void Drive1_Change();
+    // A name typed into Text2..Text4 is shown as a record file will give it back.
+    void Text_Change(platform::PanelItem box);
     // Shows or hides the drive, directory and file lists.
     void 描画_可視(bool drive, bool dir, bool file) override;
     // Mode 0 shows the text boxes of the panel; any other mode empties and hides them.

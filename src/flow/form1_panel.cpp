@@ -3,6 +3,7 @@
 // and loading one (a click in the file list).
 #include "flow/form1.h"
 #include "platform/record_panel.h"
+#include "record/cp932.h"
 #include "record/notation.h"
 #include "record/record_file.h"
 
@@ -27,6 +28,7 @@ class PanelEvents : public platform::RecordPanelEvents {
     void Dir1_Change() override { form_.Dir1_Change(); }
     void File1_Click() override { form_.File1_Click(); }
     void Command1_Click() override { form_.Command1_Click(); }
+    void Text_Change(PanelItem box) override { form_.Text_Change(box); }
 
   private:
     Form1& form_;
@@ -97,6 +99,16 @@ void Form1::Drive1_Change() {
     // The lists keep what they showed, and so does the drive list.
     panel->setDrive(panel_drive_);
     msg("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+}
+
+void Form1::Text_Change(PanelItem box) {
+    // The names go into the file in CP932, which stores some characters under
+    // the code of another (〜 comes back as ～). The file name stays as typed:
+    // it is the folder's own, never converted.
+    if (!panel || box == PanelItem::Text1) return;
+    const std::string typed = panel->text(box);
+    const std::string shown = CP932往復形(typed);
+    if (shown != typed) panel->setText(box, shown);
 }
 
 void Form1::Command1_Click() {

@@ -79,6 +79,7 @@ bool FakeRecordPanel::clickFile(std::string_view name) {
 bool FakeRecordPanel::type(PanelItem box, std::string_view utf8) {
     if (!is_text_box(box) || !visible(box)) return false;
     texts_[box] = utf8;
+    if (events_) events_->Text_Change(box);
     return true;
 }
 

@@ -62,6 +62,8 @@ class RecordPanelEvents {
     virtual void Dir1_Change() = 0;     // the user moved Dir1 to another folder
     virtual void File1_Click() = 0;     // a file was chosen in File1
     virtual void Command1_Click() = 0;  // "RETURN" was pressed
+    // The user changed what Text1..Text4 `box` holds (typing, pasting).
+    virtual void Text_Change(PanelItem box) = 0;
 };
 
 class RecordPanel {
@@ -73,7 +75,8 @@ class RecordPanel {
     virtual void setVisible(PanelItem item, bool on) = 0;
     virtual bool visible(PanelItem item) const = 0;
 
-    // Contents of Text1..Text4 (UTF-8); other items have none.
+    // Contents of Text1..Text4 (UTF-8); other items have none. setText keeps
+    // the caret where it was, as far as the new text allows.
     virtual std::string text(PanelItem box) const = 0;
     virtual void setText(PanelItem box, std::string_view utf8) = 0;
 

@@ -69,4 +69,9 @@ std::string CP932からUTF8(std::string_view cp932) {
     return out;
 }
 
+std::string CP932往復形(std::string_view utf8) {
+    const auto cp932 = UTF8からCP932(utf8);
+    return cp932 ? CP932からUTF8(*cp932) : std::string(utf8);
+}
+
 }  // namespace murokan

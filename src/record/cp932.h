@@ -16,4 +16,11 @@ std::optional<std::string> UTF8からCP932(std::string_view utf8);
 // character becomes U+FFFD, so any file can be shown.
 std::string CP932からUTF8(std::string_view cp932);
 
+// The text as a record file gives it back: a character that CP932 stores under
+// the code of another becomes that other (〜 U+301C as ～ U+FF5E, ‖ as ∥,
+// − as －, — as ―, ¢ £ ¬ as their full-width forms, ¥ as \, ‾ as ~), so that
+// a name reads back as it was shown. Its CP932 bytes are those of `utf8`. A
+// text with no CP932 form is returned as it is.
+std::string CP932往復形(std::string_view utf8);
+
 }  // namespace murokan

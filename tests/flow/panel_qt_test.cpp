@@ -1,13 +1,16 @@
 // The record panel's Qt widgets in the real window: Esc typed into a text box
-// stays there, and the controls follow the window's size.
+// stays there, a typed name reaches Form1, and the controls follow the
+// window's size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 #include <cmath>
 #include <vector>
 
+#include "flow/form1.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
 #include "platform/qt_test_app.h"
@@ -63,6 +66,26 @@ TEST_F(RecordPanelQtTest, EscInATextBoxDoesNotReachTheWindow) {
     // Outside the text boxes Esc still reaches the game, which ends on it.
     press(&qt.window().canvasWidget(), Qt::Key_Escape);
     EXPECT_EQ(sink.keys, std::vector<int>{27});
+}
+
+// Form1 shows a typed name as a record will give it back (the WAVE DASH as the
+// FULLWIDTH TILDE of the same CP932 code); the caret stays after the typing.
+TEST_F(RecordPanelQtTest, ATypedWaveDashBecomesTheTildeARecordGivesBack) {
+    platform::RecordingPlatform rp;
+    Form1 form(rp.platform);
+    form.attachRecordPanel(*panel);
+    auto* box = static_cast<QLineEdit*>(panel->widget(PanelItem::Text2));
+    box->show();
+    const auto type = [&](const char* utf8) {
+        QKeyEvent e(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(utf8));
+        QApplication::sendEvent(box, &e);
+    };
+    type("A");
+    type("B");
+    box->setCursorPosition(1);
+    type("〜");
+    EXPECT_EQ(panel->text(PanelItem::Text2), "A～B");
+    EXPECT_EQ(box->cursorPosition(), 2);
 }
 
 TEST_F(RecordPanelQtTest, ControlsScaleWithTheWindow) {

@@ -180,6 +180,34 @@ TEST_F(RecordPanelTest, LoadingAnEmptyRecordSaysSo) {
     EXPECT_EQ(form.g.kifu_mode, FLAG_ON);
 }
 
+// The names come back from a record as they were shown in their boxes: a
+// WAVE DASH typed into a name turns into the FULLWIDTH TILDE that CP932 stores
+// for both, at once, and MINUS SIGN into FULLWIDTH HYPHEN-MINUS likewise. The
+// file name is the folder's own and stays as typed.
+TEST_F(RecordPanelTest, NamesLoadAsTheyWereShownBeforeSaving) {
+    play_three_moves();
+    form.KIFU_WRITE_Click();
+    ASSERT_TRUE(panel.type(PanelItem::Text1, "波〜線"));
+    ASSERT_TRUE(panel.type(PanelItem::Text2, "A〜B"));
+    ASSERT_TRUE(panel.type(PanelItem::Text3, "先手−1"));
+    ASSERT_TRUE(panel.type(PanelItem::Text4, "後手"));
+    EXPECT_EQ(panel.text(PanelItem::Text1), "波〜線");
+    const std::string shown[] = {panel.text(PanelItem::Text2), panel.text(PanelItem::Text3)};
+    EXPECT_EQ(shown[0], "A～B");
+    EXPECT_EQ(shown[1], "先手－1");
+    ASSERT_TRUE(panel.pressReturn());
+    // The bytes written are CP932's 81 60 for the tilde, as before.
+    EXPECT_EQ(read_bytes(scratch.path() / "波〜線.棋譜").substr(0, 5),
+              "A\x81\x60"
+              "B\r");
+
+    form.KIFU_READ_Click();
+    rp.canvas.clear();
+    ASSERT_TRUE(panel.clickFile("波〜線.棋譜"));
+    EXPECT_TRUE(printed(shown[0]));
+    EXPECT_TRUE(printed(shown[1]));
+}
+
 TEST_F(RecordPanelTest, NewGameErasesTheLoadedHeaders) {
     write_bytes(scratch.path() / "空.棋譜", "a\r\nb\r\nc\r\n");
     form.KIFU_READ_Click();

@@ -27,6 +27,10 @@ std::string s(const QString& text) {
 constexpr int kRoleFolder = Qt::UserRole;    // full path of the row's folder
 constexpr int kRoleKind = Qt::UserRole + 1;  // 0 current, 1 up, 2 subfolder
 
+// The boxes in the order of texts_.
+constexpr PanelItem kTextItems[] = {PanelItem::Text1, PanelItem::Text2, PanelItem::Text3,
+                                    PanelItem::Text4};
+
 }  // namespace
 
 RecordPanelQt::RecordPanelQt(CanvasWidget& host, std::function<bool()> input_blocked)
@@ -49,6 +53,13 @@ RecordPanelQt::RecordPanelQt(CanvasWidget& host, std::function<bool()> input_blo
     connect(dir_list_, &QListWidget::itemActivated, this, &RecordPanelQt::folderActivated);
     connect(file_list_, &QListWidget::itemClicked, this, &RecordPanelQt::fileClicked);
     connect(return_, &QPushButton::clicked, this, &RecordPanelQt::returnPressed);
+    // Only the user's edits, never setText. Not held back while the game
+    // animates: the box takes the keys all the same, and Form1 only tidies it.
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        connect(texts_[i], &QLineEdit::textEdited, this, [this, i] {
+            if (events_) events_->Text_Change(kTextItems[i]);
+        });
+    }
 
     const std::string start = drive_->count() > 0 ? s(drive_->itemData(0).toString()) : "/";
     if (!setDirPath(start)) setDirPath("/");
@@ -107,7 +118,13 @@ std::string RecordPanelQt::text(PanelItem item) const {
 }
 
 void RecordPanelQt::setText(PanelItem item, std::string_view utf8) {
-    if (QLineEdit* b = box(item)) b->setText(q(utf8));
+    QLineEdit* b = box(item);
+    if (!b) return;
+    const QString text = q(utf8);
+    if (b->text() == text) return;
+    const int caret = b->cursorPosition();
+    b->setText(text);
+    b->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
 }
 
 std::string RecordPanelQt::drive() const {
