@@ -6,7 +6,22 @@
 namespace murokan::platform {
 
 namespace {
+
 constexpr double kDaySeconds = 86400.0;
+
+// Adds `entry` to `list`, first forgetting the oldest entries when the list is
+// full so that the latest half stays. Returns how many were forgotten.
+template <class T>
+std::size_t append_bounded(std::vector<T>& list, T&& entry) {
+    std::size_t forgotten = 0;
+    if (list.size() >= RECORDING_LIMIT) {
+        forgotten = list.size() - RECORDING_LIMIT / 2;
+        list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(forgotten));
+    }
+    list.push_back(std::move(entry));
+    return forgotten;
+}
+
 }  // namespace
 
 std::string quoteEventText(std::string_view text) {
@@ -38,13 +53,17 @@ std::string quoteEventText(std::string_view text) {
 
 // ------------------------------------------------------------ canvas
 
+void RecordingCanvas::keep(DrawCall&& call) {
+    dropped_ += append_bounded(calls_, std::move(call));
+}
+
 void RecordingCanvas::picture(int code, double x, double y) {
     DrawCall c;
     c.kind = DrawCall::Kind::Picture;
     c.code = code;
     c.x = x;
     c.y = y;
-    calls_.push_back(std::move(c));
+    keep(std::move(c));
     if (forward_) forward_->picture(code, x, y);
 }
 
@@ -58,7 +77,7 @@ void RecordingCanvas::text(double x, double y, std::string_view utf8, double siz
     c.size = size;
     c.colour = colour;
     c.bold = bold;
-    calls_.push_back(std::move(c));
+    keep(std::move(c));
     if (forward_) forward_->text(x, y, utf8, size, colour, bold);
 }
 
@@ -70,21 +89,22 @@ void RecordingCanvas::rectangle(double x1, double y1, double x2, double y2, int 
     c.x2 = x2;
     c.y2 = y2;
     c.colour = colour;
-    calls_.push_back(std::move(c));
+    keep(std::move(c));
     if (forward_) forward_->rectangle(x1, y1, x2, y2, colour);
 }
 
 void RecordingCanvas::refresh() {
     DrawCall c;
     c.kind = DrawCall::Kind::Refresh;
-    calls_.push_back(std::move(c));
+    keep(std::move(c));
     if (forward_) forward_->refresh();
 }
 
 // ------------------------------------------------------------ dialogs
 
 void RecordingDialogs::message(std::string_view title, std::string_view text, Icon icon) {
-    messages_.push_back({std::string(title), std::string(text), icon, false, true});
+    append_bounded(messages_,
+                   MessageRecord{std::string(title), std::string(text), icon, false, true});
     log_.push_back("msg " + quoteEventText(title) + " " + quoteEventText(text));
 }
 
@@ -94,7 +114,8 @@ bool RecordingDialogs::askYesNo(std::string_view title, std::string_view text, I
         yes = answers_.front();
         answers_.pop_front();
     }
-    messages_.push_back({std::string(title), std::string(text), icon, true, yes});
+    append_bounded(messages_,
+                   MessageRecord{std::string(title), std::string(text), icon, true, yes});
     log_.push_back("msg " + quoteEventText(title) + " " + quoteEventText(text) +
                    (yes ? " -> yes" : " -> no"));
     return yes;
@@ -123,7 +144,7 @@ void ManualClock::advance(double seconds) {
 }
 
 void ManualClock::wait(double seconds) {
-    waits_.push_back(seconds);
+    append_bounded(waits_, double{seconds});
     if (seconds > 0) advance(seconds);
 }
 

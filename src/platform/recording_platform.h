@@ -2,9 +2,12 @@
 // memory, for the tests and for murokan-script. Drawing calls are kept in an
 // inspectable list; user-visible events (message boxes, sounds, the browser,
 // dialogs, quitting) are kept as driver-style text lines; the clock is manual
-// and its waits advance it at once, so nothing ever sleeps.
+// and its waits advance it at once, so nothing ever sleeps. The lists of
+// drawing calls, message boxes and waits keep only the latest entries (see
+// RECORDING_LIMIT); the event lines are the reader's to clear once read.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -15,6 +18,11 @@
 #include "platform/platform.h"
 
 namespace murokan::platform {
+
+// The most entries the lists of drawing calls, message boxes and waits hold.
+// Past it the oldest half is forgotten, so that long scripts and soak runs stay
+// flat; each list always holds at least its latest RECORDING_LIMIT / 2 entries.
+inline constexpr std::size_t RECORDING_LIMIT = std::size_t{1} << 15;
 
 // The shared list of event lines, e.g. `msg "題" "本文" -> yes`, `sound play 禁止.wav`.
 using EventLog = std::vector<std::string>;
@@ -32,7 +40,7 @@ struct DrawCall {
     bool bold = false;      // Text
 };
 
-// Keeps every drawing call; optionally passes each on to another canvas
+// Keeps the latest drawing calls; optionally passes each on to another canvas
 // (a real image canvas), so the driver can show what was drawn.
 class RecordingCanvas : public Canvas {
   public:
@@ -42,13 +50,19 @@ class RecordingCanvas : public Canvas {
     void rectangle(double x1, double y1, double x2, double y2, int colour) override;
     void refresh() override;
 
+    // The kept calls, oldest first.
     const std::vector<DrawCall>& calls() const { return calls_; }
     void clear() { calls_.clear(); }
+    // How many calls were forgotten to stay within RECORDING_LIMIT.
+    std::size_t dropped() const { return dropped_; }
     // Every later call is also made on `target` (nullptr to stop).
     void forwardTo(Canvas* target) { forward_ = target; }
 
   private:
+    void keep(DrawCall&& call);
+
     std::vector<DrawCall> calls_;
+    std::size_t dropped_ = 0;
     Canvas* forward_ = nullptr;
 };
 
@@ -72,6 +86,7 @@ class RecordingDialogs : public Dialogs {
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     void queueAbout(AboutChoice choice) { about_answers_.push_back(choice); }
+    // The latest boxes shown, oldest first.
     const std::vector<MessageRecord>& messages() const { return messages_; }
 
   private:
@@ -92,6 +107,7 @@ class ManualClock : public Clock {
     void set(double seconds_since_midnight);
     // Moves the reading on, wrapping at midnight.
     void advance(double seconds);
+    // The latest waits, oldest first.
     const std::vector<double>& waits() const { return waits_; }
 
   private:

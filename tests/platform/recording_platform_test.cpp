@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,38 @@ TEST(ManualClock, WaitsAdvanceAtOnceAndWrapAtMidnight) {
         ASSERT_EQ(clock.waits().size(), 1u);
         EXPECT_EQ(clock.waits()[0], c.wait);
     }
+}
+
+// Long scripts and soak runs stay flat: each list keeps only its latest entries,
+// in order, and the canvas counts what it forgot.
+TEST(RecordingPlatform, ListsKeepOnlyTheirLatestEntries) {
+    RecordingPlatform p;
+    const std::size_t total = 3 * RECORDING_LIMIT + 7;
+    for (std::size_t i = 0; i < total; ++i) {
+        p.canvas.picture(static_cast<int>(i), 0, 0);
+        p.dialogs.message("題", std::to_string(i), Icon::None);
+        p.clock.wait(static_cast<double>(i));
+    }
+    struct List {
+        const char* name;
+        std::size_t size;
+        std::function<double(std::size_t)> entry;  // the number the i-th kept entry carries
+    };
+    const List lists[] = {
+        {"drawing", p.canvas.calls().size(),
+         [&](std::size_t i) { return p.canvas.calls()[i].code; }},
+        {"boxes", p.dialogs.messages().size(),
+         [&](std::size_t i) { return std::stod(p.dialogs.messages()[i].text); }},
+        {"waits", p.clock.waits().size(), [&](std::size_t i) { return p.clock.waits()[i]; }},
+    };
+    for (const List& l : lists) {
+        EXPECT_LE(l.size, RECORDING_LIMIT) << l.name;
+        EXPECT_GE(l.size, RECORDING_LIMIT / 2) << l.name;
+        for (std::size_t i = 0; i < l.size; ++i) {
+            ASSERT_EQ(l.entry(i), static_cast<double>(total - l.size + i)) << l.name << " " << i;
+        }
+    }
+    EXPECT_EQ(p.canvas.dropped() + p.canvas.calls().size(), total);
 }
 
 TEST(RecordingMenuBar, ChecksFollowNamesIncludingOnesTickedBeforeBeingAdded) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/recording_platform.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -104,6 +106,37 @@ TEST(Driver, ReadsStandardInputLikeAFile) {
 TEST(Driver, UnreadableInputFailsQuietly) {
     const RunResult r = run_in_fresh_dir("/nonexistent/none.script 2>/dev/null");
     EXPECT_EQ(r.status, 1);
+}
+
+// A long self-play script: the driver forgets the event lines it printed, and
+// the drawing it keeps stays within the recording fake's bound however long
+// the script runs. (Each kept drawing call costs about a hundred bytes.)
+TEST(Driver, ALongScriptKeepsItsRecordingBounded) {
+    std::string script;
+    for (int game = 0; game < 2; ++game) {
+        script += "menu CANCEL\nmenu GOTE\n";
+        for (int move = 0; move < 499; ++move) script += "com\n";
+    }
+    script += "kept\n";
+    const fs::path file =
+        fs::temp_directory_path() / ("murokan-script-long-" + std::to_string(getpid()) + ".script");
+    std::ofstream(file, std::ios::binary) << script;
+    const RunResult r = run_in_fresh_dir(shell_quoted(file.string()));
+    fs::remove(file);
+    ASSERT_EQ(r.status, 0);
+    const size_t at = r.out.rfind("kept draw ");
+    ASSERT_NE(at, std::string::npos)
+        << r.out.substr(r.out.size() - std::min<size_t>(500, r.out.size()));
+    unsigned long draw = 0, dropped = 0, events = 0, boxes = 0, waits = 0;
+    ASSERT_EQ(
+        std::sscanf(r.out.c_str() + at, "kept draw %lu dropped %lu events %lu boxes %lu waits %lu",
+                    &draw, &dropped, &events, &boxes, &waits),
+        5);
+    EXPECT_GT(dropped, 0u) << "the script never reached the bound, so it tests nothing";
+    EXPECT_LE(draw, murokan::platform::RECORDING_LIMIT);
+    EXPECT_EQ(events, 0u);  // every line was printed, so none is kept
+    EXPECT_LE(boxes, murokan::platform::RECORDING_LIMIT);
+    EXPECT_LE(waits, murokan::platform::RECORDING_LIMIT);
 }
 
 // The driver's `load` sets the game up as the file list's click does, through

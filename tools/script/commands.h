@@ -14,7 +14,7 @@ void register_core_commands(Registry& registry);
 // map NAME: influence maps, pin and escape marks, mate verdict (commands_maps.cpp).
 void register_maps_commands(Registry& registry);
 
-// shot, clock, tick (commands_window.cpp).
+// shot, clock, tick, kept (commands_window.cpp).
 void register_window_commands(Registry& registry);
 
 // save, load (commands_record.cpp).

@@ -16,10 +16,11 @@ void start_program(Context& ctx) {
 }
 
 void print_events(Context& ctx) {
-    const platform::EventLog& events = ctx.window.pf.events;
-    for (; ctx.events_shown < events.size(); ++ctx.events_shown) {
-        print(ctx, events[ctx.events_shown]);
-    }
+    platform::EventLog& events = ctx.window.pf.events;
+    for (const std::string& line : events) print(ctx, line);
+    // A printed line is never needed again; keeping them would make a long
+    // script grow with every move.
+    events.clear();
 }
 
 bool program_ended(const Context& ctx) {

@@ -1,5 +1,6 @@
 // Commands of the window: `shot FILE.png` writes what has been drawn as a
-// picture, `clock SECONDS` moves the manual clock on, `tick` runs one Timer1 tick.
+// picture, `clock SECONDS` moves the manual clock on, `tick` runs one Timer1
+// tick, `kept` tells how much the recording platform holds.
 #include <QGuiApplication>
 #include <charconv>
 #include <cstdlib>
@@ -59,7 +60,13 @@ void cmd_shot(Context& ctx, const Args& args) {
     if (!w.image) {
         ensureGuiApplication();
         // The first shot catches up with everything drawn so far; from then on
-        // the recording canvas passes each call straight on.
+        // the recording canvas passes each call straight on. Only the latest
+        // calls are kept, so a first shot late in a long script may miss old
+        // drawing that nothing has painted over since; it says so.
+        if (w.pf.canvas.dropped() > 0) {
+            print_error(ctx, "shot: the " + std::to_string(w.pf.canvas.dropped()) +
+                                 " oldest drawing calls were not kept");
+        }
         w.image = std::make_unique<platform::ImageCanvas>();
         replay(w.pf.canvas.calls(), *w.image);
         w.pf.canvas.forwardTo(w.image.get());
@@ -90,12 +97,26 @@ void cmd_tick(Context& ctx, const Args& args) {
     ctx.window.sink->timerTick();
 }
 
+// kept: the drawing calls the recording platform holds now (and how many it
+// has forgotten), its unprinted event lines, message boxes and waits. A long
+// script must not make them grow.
+void cmd_kept(Context& ctx, const Args& args) {
+    if (!expect_words(ctx, args, 0)) return;
+    const platform::RecordingPlatform& pf = ctx.window.pf;
+    print(ctx, "kept draw " + std::to_string(pf.canvas.calls().size()) + " dropped " +
+                   std::to_string(pf.canvas.dropped()) + " events " +
+                   std::to_string(pf.events.size()) + " boxes " +
+                   std::to_string(pf.dialogs.messages().size()) + " waits " +
+                   std::to_string(pf.clock.waits().size()));
+}
+
 }  // namespace
 
 void register_window_commands(Registry& registry) {
     registry.add("shot", "shot FILE.png", cmd_shot);
     registry.add("clock", "clock SECONDS", cmd_clock);
     registry.add("tick", "tick", cmd_tick);
+    registry.add("kept", "kept", cmd_kept);
 }
 
 }  // namespace murokan::script

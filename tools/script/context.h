@@ -3,7 +3,6 @@
 // and the history through the accessors below.
 #pragma once
 
-#include <cstddef>
 #include <iostream>
 #include <memory>
 
@@ -24,8 +23,6 @@ struct Context {
     ScriptWindow window;  // the recording platform and the `shot` canvas (commands_window.cpp)
     // The program: every handler and all state. Large, so kept off the stack.
     std::unique_ptr<Form1> form;
-    // How many of the platform's event lines have been written out.
-    std::size_t events_shown = 0;
 
     GameState& state() { return form->g; }
     History& hist() { return form->hist; }

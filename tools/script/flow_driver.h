@@ -11,7 +11,8 @@ namespace murokan::script {
 // writes the events it caused. Call once, before the first command.
 void start_program(Context& ctx);
 
-// Writes every event line logged since the last call, one per line.
+// Writes every event line logged since the last call, one per line, and
+// forgets them.
 void print_events(Context& ctx);
 
 // True once the program has ended (終わり, Esc, closing the window).
