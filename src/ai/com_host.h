@@ -1,5 +1,5 @@
 // What the computer player needs from the program around it: the screen, the
-// clocks, the sounds, the message boxes, the menu marks and the move history.
+// clocks, the sounds, the message boxes and the move history.
 // Form1 implements it; tests use a recording fake. Each call is named after the
 // procedure of the program that it stands for and takes that procedure's
 // arguments, so the computer's turn reads like the game's own turn.
@@ -36,13 +36,6 @@ class ComHost {
     // Prints `text` at cell (x, y) (描画_数値 with a text value).
     virtual void 描画_数値(double x, double y, std::string_view text, int colour, int mode,
                            int size) = 0;
-    // "LEVEL n" above the left corner of the board.
-    virtual void 描画_レベル(int level) = 0;
-    // The handicap name of `level` right of the board's top row.
-    virtual void 描画_ハンデレベル(int level) = 0;
-    // The box refusing a handicap change (1 record mode, 2 a game under way,
-    // 3 a reversed board), titled "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定".
-    virtual void 描画_メッセージ(int reason) = 0;
     // Repaints the window now.
     virtual void 画面_更新() = 0;
     virtual void 描画_手数(int number, int colour) = 0;
@@ -67,15 +60,6 @@ class ComHost {
     // ---- history (stores the position now on the board at kifu_genzai)
     virtual void 手順保存(int fx, int fy, int tx, int ty, int before, int after, float ji_mae,
                           float ji_ato, float teki_mae, float teki_ato) = 0;
-    // Sets the end marker of the history (kifu_saishu).
-    virtual void kifu_saishu_設定(int n) = 0;
-
-    // ---- menus and the record panel
-    // Sets or clears the check mark of menu item LEVEL<n> (n = 1..3).
-    virtual void LEVEL_Checked(int n, bool on) = 0;
-    // Shows or hides the record-file controls (drive, directory, file lists).
-    virtual void 描画_可視(bool drive, bool dir, bool file) = 0;
-    virtual void 描画_棋譜_IO(int mode) = 0;
 };
 
 }  // namespace murokan

@@ -93,9 +93,9 @@ class Form1 : public platform::EventSink, public ComHost {
     // A name typed into Text2..Text4 is shown as a record file will give it back.
     void Text_Change(platform::PanelItem box);
     // Shows or hides the drive, directory and file lists.
-    void 描画_可視(bool drive, bool dir, bool file) override;
+    void 描画_可視(bool drive, bool dir, bool file);
     // Mode 0 shows the text boxes of the panel; any other mode empties and hides them.
-    void 描画_棋譜_IO(int mode) override;
+    void 描画_棋譜_IO(int mode);
     // Erases what loading a record printed outside the board.
     void 描画_棋譜読込み部分消去();
     // Gives Form1 the panel's controls and sends the panel's events to the
@@ -148,7 +148,7 @@ class Form1 : public platform::EventSink, public ComHost {
                   float teki_mae, float teki_ato) override;
 
     // ------------------------------------------------------------ the computer's host
-    // What com_ban and the level/handicap procedures use of the window.
+    // What com_ban uses of the window.
     float 現在時刻() override;
     bool KEIKA_Checked() override;
     void Timer1_Enabled(bool on) override;
@@ -158,9 +158,6 @@ class Form1 : public platform::EventSink, public ComHost {
     void 描画_桝輪郭(int colour, double x, double y) override;
     void 描画_数値(double x, double y, std::string_view text, int colour, int mode,
                    int size) override;
-    void 描画_レベル(int level) override;
-    void 描画_ハンデレベル(int level) override;
-    void 描画_メッセージ(int reason) override;
     void 画面_更新() override;
     void 描画_手数(int number, int colour) override;
     void 描画_駒点滅(int piece, int x, int y, int count) override;
@@ -170,8 +167,6 @@ class Form1 : public platform::EventSink, public ComHost {
     void 音_駒打() override;
     void 音_禁止() override;
     void メッセージ(std::string_view title, std::string_view text) override;
-    void kifu_saishu_設定(int n) override;
-    void LEVEL_Checked(int n, bool on) override;
 
     // ============================================================ state
     platform::Platform& pf;
@@ -225,6 +220,10 @@ class Form1 : public platform::EventSink, public ComHost {
     void show_messages(const std::vector<棋譜メッセージ>& boxes);
     std::unique_ptr<platform::RecordPanelEvents> panel_events_;
     std::string panel_drive_;  // the drive whose folders Dir1 shows
+
+    // The level items and one step of the handicap ladder (form1_level.cpp).
+    void level_click(int n);
+    void handicap_step(int step);  // +1 "△", -1 "▽"
 
     void build_menu();
     void end_program();

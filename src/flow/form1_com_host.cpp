@@ -28,15 +28,6 @@ void Form1::描画_桝輪郭(int colour, double x, double y) {
 void Form1::描画_数値(double x, double y, std::string_view text, int colour, int mode, int size) {
     screen.描画_数値(x, y, text, colour, mode, size);
 }
-void Form1::描画_レベル(int level) {
-    screen.描画_レベル(level);
-}
-void Form1::描画_ハンデレベル(int level) {
-    screen.描画_ハンデレベル(level);
-}
-void Form1::描画_メッセージ(int reason) {
-    screen.描画_メッセージ(reason);
-}
 void Form1::画面_更新() {
     pf.canvas.refresh();
 }
@@ -64,15 +55,6 @@ void Form1::音_禁止() {
 }
 void Form1::メッセージ(std::string_view title, std::string_view text) {
     msg(text, title);
-}
-
-void Form1::kifu_saishu_設定(int n) {
-    hist.kifu_saishu = n;
-}
-
-void Form1::LEVEL_Checked(int n, bool on) {
-    static constexpr std::string_view kItems[] = {"LEVEL1", "LEVEL2", "LEVEL3"};
-    if (n >= 1 && n <= 3) pf.menu.setChecked(kItems[n - 1], on);
 }
 
 }  // namespace murokan

@@ -4,7 +4,7 @@
 // and then in their colour 0.1 cell up and left, to look shadowed.
 #include <string>
 
-#include "ai/handicap_names.h"
+#include "core/handicap.h"
 #include "record/notation.h"
 #include "ui/cell.h"
 #include "ui/clock_text.h"

@@ -1,6 +1,6 @@
 // Helpers for the computer-player tests: positions from SFEN text, one trial
 // move scored the way the search scores it, moves as USI text, and a host that
-// records every call com_ban and the menu commands make.
+// records every call com_ban makes.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -110,9 +110,6 @@ class RecordingHost : public ComHost {
                          std::to_string(colour) + " " + std::to_string(mode) + " " +
                          std::to_string(size));
     }
-    void 描画_レベル(int level) override { add("レベル ", std::to_string(level)); }
-    void 描画_ハンデレベル(int level) override { add("ハンデレベル ", std::to_string(level)); }
-    void 描画_メッセージ(int reason) override { add("メッセージ ", std::to_string(reason)); }
     void 画面_更新() override { calls.push_back("更新"); }
     void 描画_手数(int n, int colour) override {
         add("手数 ", std::to_string(n) + " " + std::to_string(colour));
@@ -145,14 +142,6 @@ class RecordingHost : public ComHost {
                              std::to_string(after) + " " + num(ji_mae) + " " + num(ji_ato) + " " +
                              num(teki_mae) + " " + num(teki_ato));
     }
-    void kifu_saishu_設定(int n) override { add("kifu_saishu ", std::to_string(n)); }
-    void LEVEL_Checked(int n, bool on) override {
-        add("LEVEL", std::to_string(n) + (on ? " on" : " off"));
-    }
-    void 描画_可視(bool a, bool b, bool c) override {
-        add("可視 ", std::string(a ? "1" : "0") + (b ? "1" : "0") + (c ? "1" : "0"));
-    }
-    void 描画_棋譜_IO(int mode) override { add("棋譜_IO ", std::to_string(mode)); }
 
     int ticks = 0;
     ChainReport last_chain;

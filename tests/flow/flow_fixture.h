@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/constants.h"
@@ -41,9 +44,60 @@ class OwnFolder {
     std::filesystem::path path_;
 };
 
+// Once started, writes what the program draws (in cells), its pauses and its
+// display timer into the recording platform's event log, between the message
+// boxes and sounds already there: everything the player sees, in order.
+class Timeline : public platform::Canvas, public platform::Clock, public platform::DisplayTimer {
+  public:
+    explicit Timeline(platform::RecordingPlatform& rp) : rp_(rp) {}
+    void start() {
+        on_ = true;
+        rp_.canvas.forwardTo(this);
+    }
+
+    void picture(int code, double x, double y) override {
+        log("絵 " + std::to_string(code) + " " + cell(x, y));
+    }
+    void text(double x, double y, std::string_view utf8, double, int colour, bool) override {
+        log("字 " + std::string(utf8) + " " + std::to_string(colour) + " " + cell(x, y));
+    }
+    void rectangle(double x1, double y1, double, double, int colour) override {
+        log("輪郭 " + std::to_string(colour) + " " + cell(x1, y1));
+    }
+    void refresh() override { log("更新"); }
+    double now() override { return rp_.clock.now(); }
+    void wait(double seconds) override {
+        log("待ち " + num(seconds));
+        rp_.clock.wait(seconds);
+    }
+    void setEnabled(bool on) override {
+        log(on ? "Timer1 on" : "Timer1 off");
+        rp_.timer.setEnabled(on);
+    }
+    bool enabled() const override { return rp_.timer.enabled(); }
+
+  private:
+    static std::string num(double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%g", v);
+        return buf;
+    }
+    // Twips back to window cells: "x y", fractions kept to a tenth.
+    static std::string cell(double x, double y) {
+        const auto tenth = [](double v) { return std::round(v * 10) / 10 + 0.0; };
+        return num(tenth((x - BAN_X0) / MASU_W)) + " " + num(tenth((y - BAN_Y0) / MASU_H));
+    }
+    void log(std::string line) {
+        if (on_) rp_.events.push_back(std::move(line));
+    }
+
+    platform::RecordingPlatform& rp_;
+    bool on_ = false;
+};
+
 class FlowTest : public ::testing::Test {
   protected:
-    FlowTest() : form(rp.platform) {}
+    FlowTest() : form(pf) {}
 
     void SetUp() override { form.Form_Load(); }
 
@@ -78,6 +132,9 @@ class FlowTest : public ::testing::Test {
 
     OwnFolder folder;  // first: the program starts in it
     platform::RecordingPlatform rp;
+    Timeline timeline{rp};  // silent until a test starts it
+    platform::Platform pf{rp.canvas, rp.dialogs, timeline, timeline,
+                          rp.menu,   rp.browser, rp.sound, rp.app};
     Form1 form;
     std::size_t seen_ = 0;
 };

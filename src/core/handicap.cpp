@@ -1,13 +1,11 @@
-// The handicap ladder.
-#include "ai/handicap.h"
+// The handicap ladder's step tables.
+#include "core/handicap.h"
 
 namespace murokan {
 
 namespace {
 
-// Going up from level 0 the top side loses, in turn, its bishop, rook, lances,
-// knights, silvers and golds; going down from level 0 the bottom side loses
-// the same pieces. Index n + 10.
+// Index n + 10.
 constexpr ハンデ手 kUp[21] = {
     {0, 0, KARA},   // -10 is never reached going up
     {6, 9, -KIN},   // -9
@@ -56,38 +54,7 @@ constexpr ハンデ手 kDown[21] = {
     {0, 0, KARA},  // 10 is never reached going down
 };
 
-void ハンデ_段階(GameState& g, ComHost& h, int step) {
-    h.描画_可視(false, false, false);
-    h.描画_棋譜_IO(1);
-
-    if (const int reason = ハンデ_拒否理由(g); reason != 0) {
-        h.音_禁止();
-        h.描画_メッセージ(reason);
-        return;
-    }
-    h.kifu_saishu_設定(0);
-
-    const int next = g.hande_level + step;
-    if (next >= HANDE_LEVEL_MIN && next <= HANDE_LEVEL_MAX) {
-        g.hande_level = next;
-        h.描画_ハンデレベル(g.hande_level);
-        const ハンデ手 te = step > 0 ? ハンデ_上げ手(next) : ハンデ_下げ手(next);
-        g.ban[te.x][te.y] = te.code;
-        h.描画_絵(te.code, te.x, te.y);
-        h.描画_桝輪郭(BAN_IRO, te.x, te.y);
-        h.音_駒打();
-    }
-    g.hande_settei = FLAG_ON;
-}
-
 }  // namespace
-
-int ハンデ_拒否理由(const GameState& g) {
-    if (g.kifu_mode == FLAG_ON) return 1;
-    if (g.kifu_genzai > 0) return 2;
-    if (g.hanten == FLAG_ON) return 3;
-    return 0;
-}
 
 ハンデ手 ハンデ_上げ手(int n) {
     if (n <= HANDE_LEVEL_MIN || n > HANDE_LEVEL_MAX) return {0, 0, KARA};
@@ -99,11 +66,11 @@ int ハンデ_拒否理由(const GameState& g) {
     return kDown[n - HANDE_LEVEL_MIN];
 }
 
-void LBEL_UP_Click(GameState& g, ComHost& h) {
-    ハンデ_段階(g, h, +1);
-}
-void LEBEL_DOWN_Click(GameState& g, ComHost& h) {
-    ハンデ_段階(g, h, -1);
+int ハンデ_拒否理由(const GameState& g) {
+    if (g.kifu_mode == FLAG_ON) return 1;
+    if (g.kifu_genzai > 0) return 2;
+    if (g.hanten == FLAG_ON) return 3;
+    return 0;
 }
 
 }  // namespace murokan

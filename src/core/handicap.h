@@ -1,8 +1,13 @@
-// The 21 rank names of the handicap ladder, one per hande_level -10..10.
-// The screen draws the name of the current rung beside the board.
+// The handicap ladder as data: the 21 rank names, one per hande_level
+// -10..10, and the one square each step changes. Going up from level 0 the top
+// side loses, in turn, its bishop, rook, lances, knights, silvers and golds;
+// going down the bottom side loses the same pieces. The menu commands that
+// walk the ladder and the screen that names the rung both read it here.
 #pragma once
 
 #include <string_view>
+
+#include "core/game_state.h"
 
 namespace murokan {
 
@@ -40,5 +45,19 @@ constexpr std::string_view ハンデ名(int level) {
     if (level < HANDE_LEVEL_MIN || level > HANDE_LEVEL_MAX) return {};
     return kハンデ名[level - HANDE_LEVEL_MIN];
 }
+
+// One rung of the ladder: the square it changes and the code put there.
+struct ハンデ手 {
+    int x, y, code;
+};
+
+// The change made when "△" raises the level to n (n = -9..10), and when "▽"
+// lowers it to n (n = -10..9). Outside those ranges: square (0, 0), KARA.
+ハンデ手 ハンデ_上げ手(int n);
+ハンデ手 ハンデ_下げ手(int n);
+
+// Why the ladder may not move now: 1 a record is replayed, 2 a move has been
+// played since the start, 3 the board was reversed; 0 when it may.
+int ハンデ_拒否理由(const GameState& g);
 
 }  // namespace murokan
