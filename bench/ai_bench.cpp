@@ -81,7 +81,7 @@ std::vector<GameState> 対局局面(int count) {
                 GameState trial = g;
                 const 思考結果 r = 思考(trial, c);
                 if (!r.found) break;
-                play_move(g, 指し手_変換(r.te));
+                play_move(g, r.te);
             }
         }
     }

@@ -9,17 +9,6 @@
 
 namespace murokan {
 
-Move 指し手_変換(const 指し手& te) {
-    Move m;
-    m.x1 = static_cast<std::int8_t>(te.fc);
-    m.y1 = static_cast<std::int8_t>(te.fr);
-    m.x2 = static_cast<std::int8_t>(te.tc);
-    m.y2 = static_cast<std::int8_t>(te.tr);
-    m.piece = static_cast<std::int16_t>(te.before);
-    m.promote = te.after != te.before;
-    return m;
-}
-
 namespace {
 
 constexpr double kSaiteiten = -99999;  // below every score 盤評価 can give
@@ -28,65 +17,67 @@ int 王距離(const GameState& g, int fx, int fy) {
     return std::max(std::abs(g.ji_ou_x - fx), std::abs(g.ji_ou_y - fy));
 }
 
-// Surveys the trial position now on the board and scores it with `piece` on T.
-double 試し評価(GameState& g, ComState& c, int piece, const 指し手& te, int* n) {
+// Surveys the trial position now on the board and scores it with `piece` on
+// the destination.
+double 試し評価(GameState& g, ComState& c, int piece, const Move& m, int* n) {
     勢力調査(g, c.maps);
     if (n != nullptr) ++*n;
-    return 盤評価(g, c, piece, te.fc, te.fr, te.tc, te.tr);
+    return 盤評価(g, c, piece, m.x1, m.y1, m.x2, m.y2);
 }
 
 // A board move: both forms are scored where promotion is optional. Pawns,
 // bishops and rooks always promote when they may (keeping the better score);
 // lances, knights and silvers promote only when that scores strictly higher,
 // or when they could never move again unpromoted.
-double 盤上手の評価(GameState& g, ComState& c, 指し手& te, int* n) {
-    const int p = te.before;
+double 盤上手の評価(GameState& g, ComState& c, Move& m, int* n) {
+    const int p = m.piece;
     c.ugoku_koma = p;
-    c.ou_kyori = 王距離(g, te.fc, te.fr);
-    g.ban[te.fc][te.fr] = KARA;
-    g.ban[te.tc][te.tr] = p;
+    c.ou_kyori = 王距離(g, m.x1, m.y1);
+    g.ban[m.x1][m.y1] = KARA;
+    g.ban[m.x2][m.y2] = p;
 
     double s;
-    int r = p;
-    if (調査_駒成(g, te.fc, te.fr, te.tc, te.tr, p) == FLAG_OFF) {
-        s = 試し評価(g, c, p, te, n);
-    } else if (移動後チェック(te.tr, p) == FLAG_OFF) {
-        r = g.nari_koma;
-        g.ban[te.tc][te.tr] = r;
-        s = 試し評価(g, c, r, te, n);
+    bool promote = false;
+    if (調査_駒成(g, m.x1, m.y1, m.x2, m.y2, p) == FLAG_OFF) {
+        s = 試し評価(g, c, p, m, n);
+    } else if (移動後チェック(m.y2, p) == FLAG_OFF) {
+        const int nari = g.nari_koma;
+        promote = true;
+        g.ban[m.x2][m.y2] = nari;
+        s = 試し評価(g, c, nari, m, n);
     } else {
         const int nari = g.nari_koma;
-        s = 試し評価(g, c, p, te, n);
-        g.ban[te.tc][te.tr] = nari;
-        const double s2 = 試し評価(g, c, nari, te, n);
+        s = 試し評価(g, c, p, m, n);
+        g.ban[m.x2][m.y2] = nari;
+        const double s2 = 試し評価(g, c, nari, m, n);
         if (s2 > s) {
             s = s2;
-            r = nari;
+            promote = true;
         }
-        if (p == HU || p == KAKU || p == SYA) r = nari;
+        if (p == HU || p == KAKU || p == SYA) promote = true;
     }
 
-    g.ban[te.tc][te.tr] = KARA;
-    g.ban[te.fc][te.fr] = p;
-    te.after = r;
+    g.ban[m.x2][m.y2] = KARA;
+    g.ban[m.x1][m.y1] = p;
+    m.promote = promote;
     return s;
 }
 
-double 打ち手の評価(GameState& g, ComState& c, 指し手& te, int* n) {
-    const int p = te.before;
+double 打ち手の評価(GameState& g, ComState& c, Move& m, int* n) {
+    const int p = m.piece;
     c.ugoku_koma = p;
-    g.ban[te.tc][te.tr] = p;
-    const double s = 試し評価(g, c, p, te, n);
-    g.ban[te.tc][te.tr] = KARA;
-    te.after = p;
+    g.ban[m.x2][m.y2] = p;
+    const double s = 試し評価(g, c, p, m, n);
+    g.ban[m.x2][m.y2] = KARA;
+    m.promote = false;
     return s;
 }
 
-bool 最善更新(ComState& c, 思考結果& res, const 指し手& te, double s) {
+bool 最善更新(ComState& c, 思考結果& res, const Move& m, double s) {
     if (!(s > c.saikouten)) return false;
     c.saikouten = s;
     res.found = true;
-    res.te = te;
+    res.te = m;
     res.score = s;
     return true;
 }
@@ -119,18 +110,18 @@ void 思考_準備(GameState& g, ComState& c) {
     }
 }
 
-思考結果 思考_探索(GameState& g, ComState& c, ComHost* tick) {
+思考結果 思考_探索(GameState& g, ComState& c, Progress progress) {
     思考結果 res;
     for (int fx = 1; fx <= 9; ++fx) {
-        if (tick != nullptr) tick->Timer1_Timer();
+        progress();
         for (int fy = 1; fy <= 9; ++fy) {
             if (g.ban[fx][fy] < HU) continue;
             for (int tx = 1; tx <= 9; ++tx) {
                 for (int ty = 1; ty <= 9; ++ty) {
                     if (移動チェック(g, fx, fy, tx, ty, g.ban[fx][fy]) != FLAG_ON) continue;
-                    指し手 te{fx, fy, tx, ty, g.ban[fx][fy], 0};
-                    const double s = 盤上手の評価(g, c, te, &res.candidates);
-                    最善更新(c, res, te, s);
+                    Move m = Move::of(fx, fy, tx, ty, g.ban[fx][fy], false);
+                    const double s = 盤上手の評価(g, c, m, &res.candidates);
+                    最善更新(c, res, m, s);
                 }
             }
         }
@@ -138,16 +129,16 @@ void 思考_準備(GameState& g, ComState& c) {
 
     if (c.mochi_teki_kazu_mae > 0) {
         for (int k = 1; k <= 7; ++k) {
-            if (tick != nullptr) tick->Timer1_Timer();
+            progress();
             if (g.mochi_teki[k] <= 0) continue;
             const int p = 10 * k;
             for (int tx = 1; tx <= 9; ++tx) {
                 for (int ty = 1; ty <= 9; ++ty) {
                     if (移動チェック(g, TEKI_MOCHI_X, k, tx, ty, p) != FLAG_ON) continue;
-                    指し手 te{TEKI_MOCHI_X, k, tx, ty, p, 0};
-                    const double s = 打ち手の評価(g, c, te, &res.candidates);
+                    Move m = Move::of(TEKI_MOCHI_X, k, tx, ty, p, false);
+                    const double s = 打ち手の評価(g, c, m, &res.candidates);
                     // A mating drop cannot be beaten: stop at the first one.
-                    if (最善更新(c, res, te, s) && c.saikouten >= HYOUKA_TSUMI) return res;
+                    if (最善更新(c, res, m, s) && c.saikouten >= HYOUKA_TSUMI) return res;
                 }
             }
         }
@@ -155,9 +146,9 @@ void 思考_準備(GameState& g, ComState& c) {
     return res;
 }
 
-思考結果 思考(GameState& g, ComState& c, ComHost* tick) {
+思考結果 思考(GameState& g, ComState& c, Progress progress) {
     思考_準備(g, c);
-    return 思考_探索(g, c, tick);
+    return 思考_探索(g, c, progress);
 }
 
 int 思考_最後の王距離(const GameState& g) {
@@ -176,12 +167,12 @@ int 思考_最後の王距離(const GameState& g) {
     return 0;
 }
 
-double 思考_候補評価(GameState& g, ComState& c, 指し手& te, int* candidates) {
-    if (te.fc < 0) {
+double 思考_候補評価(GameState& g, ComState& c, Move& m, int* candidates) {
+    if (m.x1 < 0) {
         c.ou_kyori = 思考_最後の王距離(g);
-        return 打ち手の評価(g, c, te, candidates);
+        return 打ち手の評価(g, c, m, candidates);
     }
-    return 盤上手の評価(g, c, te, candidates);
+    return 盤上手の評価(g, c, m, candidates);
 }
 
 }  // namespace murokan

@@ -1,28 +1,37 @@
 // The computer's one-ply search: every legal board move and drop of the top
 // side is tried on the live board, scored by 盤評価 and taken back. No screen,
-// no clocks: the turn driver and the headless tools call these directly.
+// no clocks: the computer's turn and the headless tools call these directly.
 #pragma once
 
-#include "ai/com_host.h"
 #include "ai/com_state.h"
 #include "core/game_state.h"
 #include "core/movegen.h"
 
 namespace murokan {
 
-// A move of the top side. A drop has fc = -1 and fr = the hand kind (1 歩 … 7 飛).
-struct 指し手 {
-    int fc = 0, fr = 0, tc = 0, tr = 0;
-    int before = 0;  // the piece before the move
-    int after = 0;   // the piece as it lands (promoted when the move promotes)
-};
+// What the search calls while it runs, once per source column and once per
+// hand kind, so that the caller can keep a clock moving. A reference to any
+// callable, or nothing: it holds no copy and allocates nothing, so the callable
+// must outlive the call it is given to.
+class Progress {
+  public:
+    Progress() = default;
+    template <class F>
+    Progress(F& f)  // NOLINT: any callable converts, as a function argument would
+        : target_(&f), call_([](void* t) { (*static_cast<F*>(t))(); }) {}
 
-// The same move in the rules' own form, for legality checks, playing and notation.
-Move 指し手_変換(const 指し手& te);
+    void operator()() const {
+        if (call_ != nullptr) call_(target_);
+    }
+
+  private:
+    void* target_ = nullptr;
+    void (*call_)(void*) = nullptr;
+};
 
 struct 思考結果 {
     bool found = false;  // false when the top side has no legal move or drop
-    指し手 te;
+    Move te;             // promote set when the move is played promoted
     double score = -99999;
     int candidates = 0;  // positions surveyed and scored
 };
@@ -36,21 +45,20 @@ void 思考_準備(GameState& g, ComState& c);
 // Runs the search after 思考_準備. Board moves first (source column, source
 // row, destination column, destination row, each ascending), then drops (kind
 // 1..7, destination column, row); only a strictly higher score replaces the
-// best, and the first drop scoring 9998 or more ends the search. `tick`, when
-// given, gets one Timer1_Timer call per source column and per hand kind.
-// g.ban and the hands end as they were; g.nari_koma and the king squares may
-// change.
-思考結果 思考_探索(GameState& g, ComState& c, ComHost* tick = nullptr);
+// best, and the first drop scoring 9998 or more ends the search. `progress` is
+// called once per source column and per hand kind. g.ban and the hands end as
+// they were; g.nari_koma and the king squares may change.
+思考結果 思考_探索(GameState& g, ComState& c, Progress progress = {});
 
 // 思考_準備 then 思考_探索.
-思考結果 思考(GameState& g, ComState& c, ComHost* tick = nullptr);
+思考結果 思考(GameState& g, ComState& c, Progress progress = {});
 
 // Scores one candidate as the search does, after 思考_準備: puts it on the
 // board, chooses promotion as the search does, surveys, scores and takes it
-// back. `te.before` must be the piece on the source (for a drop, the top code
-// of the kind). On return te.after holds the form the search would play.
-// Does not check legality.
-double 思考_候補評価(GameState& g, ComState& c, 指し手& te, int* candidates = nullptr);
+// back. `m.piece` must be the piece on the source (for a drop, the top code of
+// the kind). On return m.promote holds the form the search would play. Does
+// not check legality.
+double 思考_候補評価(GameState& g, ComState& c, Move& m, int* candidates = nullptr);
 
 // The distance a drop is scored with: the search scores drops after all board
 // moves, with ou_kyori left by the last board move it tried (0 when the top

@@ -92,13 +92,18 @@ bool is_legal_move(GameState& g, const Move& m) {
     return 移動後チェック(m.y2, code) == FLAG_ON;
 }
 
-PlayReport play_move(GameState& g, const Move& m) {
+PlayReport play_move(GameState& g, const Move& m, int side) {
     PlayReport r;
     r.move = 駒移動(g, m.x1, m.y1, m.x2, m.y2, placed_code(m));
     if (!m.is_drop()) {
         const 方向 d = 取得_進行方向(m.x1, m.y1, m.x2, m.y2);
-        r.chain = はじき連鎖(g, g.teban, m.x2, m.y2, d);
+        r.chain = はじき連鎖(g, side, m.x2, m.y2, d);
     }
+    return r;
+}
+
+PlayReport play_move(GameState& g, const Move& m) {
+    const PlayReport r = play_move(g, m, g.teban);
     g.teban = -g.teban;
     return r;
 }

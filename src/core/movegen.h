@@ -10,16 +10,23 @@
 
 namespace murokan {
 
-// One move in 駒移動's own terms. A drop from the bottom hand has x1 = 11 and
-// y1 = kind + 2 (the stand row); from the top hand x1 = -1 and y1 = the kind
-// itself. `piece` is the code before the move (for a drop the signed code it
-// will have on the board); the code placed is promoted_code(piece) when
-// `promote` is set.
+// One move in 駒移動's own terms, the one form every part of the game passes
+// a move in: the human's click, the computer's choice, the rules and the
+// tools. A drop from the bottom hand has x1 = 11 and y1 = kind + 2 (the stand
+// row); from the top hand x1 = -1 and y1 = the kind itself. `piece` is the
+// code before the move (for a drop the signed code it will have on the
+// board); the code placed is promoted_code(piece) when `promote` is set.
 struct Move {
     std::int8_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::int16_t piece = KARA;
     bool promote = false;
 
+    // A move from plain coordinates, as the board and the hands hold them.
+    static constexpr Move of(int x1, int y1, int x2, int y2, int piece, bool promote) {
+        return Move{static_cast<std::int8_t>(x1),     static_cast<std::int8_t>(y1),
+                    static_cast<std::int8_t>(x2),     static_cast<std::int8_t>(y2),
+                    static_cast<std::int16_t>(piece), promote};
+    }
     bool is_drop() const { return x1 == TEKI_MOCHI_X || x1 == JI_MOCHI_X; }
     friend bool operator==(const Move&, const Move&) = default;
 };
@@ -69,14 +76,20 @@ void generate_moves(GameState& g, MoveList& out);
 // two-pawn flags for a drop.
 bool is_legal_move(GameState& g, const Move& m);
 
-// What playing a move changed, for the caller to show.
+// What playing a move changed, for the caller to show: what 駒移動 did, and
+// every step of the strike chain.
 struct PlayReport {
     MoveReport move;
     ChainReport chain;  // empty for a drop
 };
 
-// Plays `m` for the side to move without checking it: 駒移動, then for a board
-// move はじき連鎖 with side = teban, then teban := -teban.
+// Plays `m` without checking it, the way every move of the game is made:
+// 駒移動, then for a board move はじき連鎖 struck by the side whose turn code
+// is `side` (whether a jammed piece is taken depends on it). The turn is left
+// to the caller.
+PlayReport play_move(GameState& g, const Move& m, int side);
+
+// Plays `m` for the side to move (side = teban), then teban := -teban.
 PlayReport play_move(GameState& g, const Move& m);
 
 }  // namespace murokan

@@ -4,15 +4,16 @@
 // else is plain member data that the handlers read and write directly.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ai/com_host.h"
 #include "ai/com_state.h"
 #include "core/game_state.h"
+#include "core/movegen.h"
 #include "platform/data_folders.h"
 #include "platform/platform.h"
 #include "platform/record_panel.h"
@@ -24,7 +25,10 @@
 
 namespace murokan {
 
-class Form1 : public platform::EventSink, public ComHost {
+// Who makes a move: the human at the mouse, or the computer.
+enum class Mover : std::uint8_t { human, computer };
+
+class Form1 : public platform::EventSink {
   public:
     // Builds the menu bar; nothing else happens until Form_Load.
     explicit Form1(platform::Platform& platform);
@@ -50,7 +54,7 @@ class Form1 : public platform::EventSink, public ComHost {
     // The only entry for human moves. Button 1 left, 2 right, anything else is
     // taken as left; Shift is unused; x, y in twips.
     void Form_MouseDown(int button, int shift, double x, double y);
-    void Timer1_Timer() override;
+    void Timer1_Timer();
 
     void TAIKYOKU_Click();
     void MATCH_MAN_Click();
@@ -140,33 +144,21 @@ class Form1 : public platform::EventSink, public ComHost {
     // True once 終わり, Esc or closing the window has ended the program.
     bool quit_requested() const { return quit_requested_; }
 
-    // ------------------------------------------------------------ links to other subsystems
-    // The computer's turn: chooses, plays and announces one move of the top side.
+    // ------------------------------------------------------------ turns
+    // The computer's turn (form1_com.cpp): the thinking indicator and the
+    // running clock while it chooses, then its move through play_turn. Does
+    // nothing once the game is over; without a move to play, the turn passes.
     void com_ban();
+    // The one way a move enters the game, the human's second click and the
+    // computer's reply alike (form1_turn.cpp). Refused while the history is
+    // full; otherwise the position is stored, the rules play the move, the
+    // screen and sounds show it, a taken king ends the game, or the turn passes
+    // (to the computer, which then replies inside this call). `m` is not
+    // checked: the caller has.
+    void play_turn(const Move& m, Mover who);
     // Stores the current position as history entry kifu_genzai (record files).
     void 手順保存(int x1, int y1, int x2, int y2, int koma, int toru, float ji_mae, float ji_ato,
-                  float teki_mae, float teki_ato) override;
-
-    // ------------------------------------------------------------ the computer's host
-    // What com_ban uses of the window.
-    float 現在時刻() override;
-    bool KEIKA_Checked() override;
-    void Timer1_Enabled(bool on) override;
-    void 待ち時間(double seconds) override;
-    void 描画_絵(int code, double x, double y) override;
-    int haikei() override;
-    void 描画_桝輪郭(int colour, double x, double y) override;
-    void 描画_数値(double x, double y, std::string_view text, int colour, int mode,
-                   int size) override;
-    void 画面_更新() override;
-    void 描画_手数(int number, int colour) override;
-    void 描画_駒点滅(int piece, int x, int y, int count) override;
-    void 描画_駒移動(int x1, int y1, int x2, int y2, int code, const MoveReport& report) override;
-    void 再生_はじき連鎖(const ChainReport& report) override;
-    void 描画_移動結果(int side, int x, int y, int piece, int colour) override;
-    void 音_駒打() override;
-    void 音_禁止() override;
-    void メッセージ(std::string_view title, std::string_view text) override;
+                  float teki_mae, float teki_ato);
 
     // ============================================================ state
     platform::Platform& pf;
@@ -234,7 +226,11 @@ class Form1 : public platform::EventSink, public ComHost {
     bool selection_present() const;  // the selected piece still stands where it was taken
     void click_destination(int cx, int cy, int button);
     void try_move(int button);
-    void hand_over();
+    // The steps of play_turn that differ by mover (form1_turn.cpp).
+    bool history_full_refused(Mover who);
+    void selection_spent(const Move& m);
+    void human_clock_closed();
+    void com_hand_over();
     void click_outside(int cx, int cy);
     void select_hand(int stand_x, int row, int code, int stand_side);
     bool quit_requested_ = false;

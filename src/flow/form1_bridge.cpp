@@ -1,13 +1,8 @@
-// Where Form1 hands over to the history, the computer player and the sound module.
-#include "ai/com_turn.h"
+// Where Form1 hands over to the history.
 #include "flow/form1.h"
 #include "record/history.h"
 
 namespace murokan {
-
-void Form1::com_ban() {
-    murokan::com_ban(g, com, *this);
-}
 
 void Form1::手順保存(int x1, int y1, int x2, int y2, int koma, int toru, float ji_mae, float ji_ato,
                      float teki_mae, float teki_ato) {

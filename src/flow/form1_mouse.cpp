@@ -4,10 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ai/com_turn.h"
-#include "ai/maps.h"
 #include "flow/form1.h"
-#include "record/record_messages.h"
 
 namespace murokan {
 
@@ -171,78 +168,12 @@ void Form1::try_move(int button) {
         return;
     }
 
-    if (調査_棋譜満杯(g) == FLAG_ON) {
-        // The history has no room for the position this move would reach.
-        play(oto_kinshi);
-        msg(棋譜文言::満杯, 棋譜文言::題_棋譜);
-        g.click_dankai = 0;
-        screen.描画_将棋盤桝();
-        return;
-    }
-
-    // The position before the move goes into the history.
-    手順保存(sel_x, sel_y, to_x, to_y, sel_koma, g.ban[to_x][to_y], g.ji_jikan,
-             g.ji_jikan + g.keika_byou, g.teki_jikan, g.teki_jikan);
-    g.tesuu += 1;
-    screen.描画_手数(g.tesuu, IRO_SHIRO);
-
-    if (調査_駒成(g, sel_x, sel_y, to_x, to_y, sel_koma) == FLAG_ON && button == MIGI_BUTTON) {
-        sel_koma = g.nari_koma;
-    }
-
-    g.click_dankai = 0;
-    screen.描画_移動可能桝色(sel_x, sel_y, MASU_IRO, sel_koma);
-    screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
-    screen.描画_桝輪郭(MASU_IRO, to_x, to_y);
-
-    // 駒移動 takes the kind itself for a top-hand drop, the stand row otherwise.
-    if (sel_x < 0) sel_y = 8 - sel_y;
-    const MoveReport moved = 駒移動(g, sel_x, sel_y, to_x, to_y, sel_koma);
-    screen.描画_駒移動(sel_x, sel_y, to_x, to_y, sel_koma, moved);
-    play(oto_koma);
-    g.kifu_genzai += 1;
-
-    const int owner = sel_koma > 0 ? g.teki_teban : g.ji_teban;
-    screen.描画_移動結果(owner, to_x, to_y, sel_koma, IRO_SHIRO);
-
-    if (sel_x >= 1 && sel_x <= 9) {
-        const ChainReport chain =
-            はじき連鎖(g, g.teban, to_x, to_y, 取得_進行方向(sel_x, sel_y, to_x, to_y));
-        screen.再生_はじき連鎖(chain);
-    }
-
-    hand_over();
-}
-
-// F.10. The turn passes, or a missing king ends the game.
-void Form1::hand_over() {
-    if (g.taikyoku_mode == MODE_COM) {
-        timer_stop();
-        g.ji_jikan += g.keika_byou;
-        勢力調査(g, com.maps);
-        if (調査_駒存在(g, OU) == FLAG_OFF) {
-            msg(MAN_KACHI_TEXT, COM_SHUURYOU_TITLE);
-        } else if (調査_駒存在(g, -OU) == FLAG_OFF) {
-            msg(COM_KACHI_TEXT, COM_SHUURYOU_TITLE);
-        } else {
-            g.teban = g.teki_teban;
-            com_ban();
-        }
-        return;
-    }
-    if (g.teban == TEBAN_SENTE) {
-        g.teban = TEBAN_GOTE;
-        g.ji_jikan += g.keika_byou;
-    } else if (g.teban == TEBAN_GOTE) {
-        g.teban = TEBAN_SENTE;
-        g.teki_jikan += g.keika_byou;
-    }
-    g.kaishi_byou = Timer();
-    if (調査_駒存在(g, OU) == FLAG_OFF) {
-        msg("先手の勝ちです", "終了");
-    } else if (調査_駒存在(g, -OU) == FLAG_OFF) {
-        msg("後手の勝ちです", "終了");
-    }
+    // The button decides promotion. 駒移動 takes the kind itself for a
+    // top-hand drop, the stand row otherwise.
+    const bool promote =
+        調査_駒成(g, sel_x, sel_y, to_x, to_y, sel_koma) == FLAG_ON && button == MIGI_BUTTON;
+    const int y1 = sel_x == TEKI_MOCHI_X ? 8 - sel_y : sel_y;
+    play_turn(Move::of(sel_x, y1, to_x, to_y, sel_koma, promote), Mover::human);
 }
 
 // G. A click beside the board: drop any marks of the selection, and select a

@@ -87,6 +87,11 @@ class Screen {
     void 描画_レベル(int level);
     // The handicap name right of the board's top row.
     void 描画_ハンデレベル(int level);
+    // "思考中" below the top hand stand while the computer thinks, where its
+    // last move is named afterwards.
+    void 描画_思考中();
+    // Paints the background over the cells the indicator uses.
+    void 消去_思考中();
 
     // ------------------------------------------------------------ marks and effects
 

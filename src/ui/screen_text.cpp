@@ -1,7 +1,8 @@
 // Texts printed on the window: numbers, fixed labels, the move counter, the
-// last-move notation, the clocks, the level and handicap labels, and the box
-// that refuses a handicap change. Most texts are printed twice, black first
-// and then in their colour 0.1 cell up and left, to look shadowed.
+// last-move notation, the clocks, the level and handicap labels, the thinking
+// indicator, and the box that refuses a handicap change. Most texts are
+// printed twice, black first and then in their colour 0.1 cell up and left,
+// to look shadowed.
 #include <string>
 
 #include "core/handicap.h"
@@ -166,6 +167,19 @@ void Screen::描画_ハンデレベル(int level) {
     for (int x = 11; x <= 14; ++x) 描画_絵(opt_.haikei, x, 1);
     描画_文字列(11.1, 1.1, level, IRO_KURO, 10);
     描画_文字列(11, 1, level, IRO_SHIRO, 10);
+}
+
+void Screen::描画_思考中() {
+    static constexpr std::string_view kText = "思考中";
+    消去_思考中();
+    描画_桝輪郭(BAN_IRO, -1, 7);
+    描画_数値(-1.5, 8.5, kText, IRO_KURO, 0, 12);
+    描画_数値(-1.6, 8.4, kText, IRO_SHIRO, 0, 12);
+    描画_桝輪郭(BAN_IRO, 1, 8);
+}
+
+void Screen::消去_思考中() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(opt_.haikei, x, 8);
 }
 
 }  // namespace murokan

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "ai/choose.h"
 #include "ai/evaluation.h"
 #include "com_fixture.h"
 
@@ -98,16 +100,16 @@ TEST_P(成り表, PromotionAsTheSearchChooses) {
     EXPECT_EQ(r.after, e.after);
 
     // Score each form on its own and compare with the search's pick.
-    const 指し手 te = te_of(g, e.move);
-    const int nari = te.before + 1;
+    const Move te = te_of(g, e.move);
+    const int nari = te.piece + 1;
     const double s_nari = 一形評価(g, c, te, nari);
     if (e.forced) {
         EXPECT_DOUBLE_EQ(r.score, s_nari);
         return;
     }
-    const double s_plain = 一形評価(g, c, te, te.before);
+    const double s_plain = 一形評価(g, c, te, te.piece);
     EXPECT_DOUBLE_EQ(r.score, std::max(s_plain, s_nari));
-    if (te.before == GIN) {
+    if (te.piece == GIN) {
         EXPECT_EQ(r.after == GIN_NARI, s_nari > s_plain);
     }
 }
@@ -153,7 +155,7 @@ std::string 素朴な最善(GameState g) {
                 for (int ty = 1; ty <= 9; ++ty) {
                     const int p = g.ban[fx][fy];
                     if (p < HU || 移動チェック(g, fx, fy, tx, ty, p) != FLAG_ON) continue;
-                    指し手 te{fx, fy, tx, ty, p, 0};
+                    Move te = Move::of(fx, fy, tx, ty, p, false);
                     const double s = 思考_候補評価(g, c, te);
                     if (s > best) best = s, best_usi = usi(te);
                 }
@@ -164,7 +166,7 @@ std::string 素朴な最善(GameState g) {
                     移動チェック(g, TEKI_MOCHI_X, k, tx, ty, 10 * k) != FLAG_ON) {
                     continue;
                 }
-                指し手 te{TEKI_MOCHI_X, k, tx, ty, 10 * k, 0};
+                Move te = Move::of(TEKI_MOCHI_X, k, tx, ty, 10 * k, false);
                 const double s = 思考_候補評価(g, c, te);
                 if (s > best) {
                     best = s, best_usi = usi(te);
@@ -234,12 +236,35 @@ TEST(ComSearch, EmptyHandTriesNoDrop) {
     EXPECT_GT(思考(g, c2).candidates, 5);
 }
 
-TEST(ComSearch, TicksOncePerSourceColumnAndHandKind) {
-    GameState g = 局面("8k/9/9/9/9/9/9/9/K8 b r");  // no mate: all seven kinds scanned
-    ComState c;
-    RecordingHost h;
-    思考(g, c, &h);
-    EXPECT_EQ(h.ticks, 9 + 7);
+// The choice the game asks for: the search's move, or none, with the
+// progress called once per source column and per hand kind.
+TEST(ComSearch, ChooseGivesTheSearchedMoveAndReportsProgress) {
+    struct Case {
+        const char* sfen;
+        const char* move;  // nullptr: no legal move
+        int calls;
+    };
+    const Case cases[] = {
+        {"8k/9/9/9/9/9/9/9/K8 b r", "R*7i", 9 + 7},  // no mate: all seven kinds scanned
+        {"8k/9/9/9/9/9/9/9/K8 b g", "G*9h", 9 + 5},  // the mating drop ends the scan
+        {"kG7/GG7/9/9/9/9/9/9/4K4 w -", nullptr, 9},
+    };
+    for (const Case& e : cases) {
+        const GameState g = 局面(e.sfen);
+        ComState c;
+        int calls = 0;
+        auto count = [&calls] { ++calls; };
+        const std::optional<Move> m = choose(g, c, count);
+        EXPECT_EQ(m ? usi(*m) : "none", e.move ? e.move : "none") << e.sfen;
+        EXPECT_EQ(calls, e.calls) << e.sfen;
+        GameState same = g;
+        ComState c2;
+        const 思考結果 r = 思考(same, c2);
+        EXPECT_EQ(m.has_value(), r.found);
+        if (m) {
+            EXPECT_EQ(*m, r.te);  // promotion included
+        }
+    }
 }
 
 }  // namespace

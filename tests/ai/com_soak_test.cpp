@@ -1,13 +1,14 @@
-// Self-play soak: the computer (top side, through com_ban) against a seeded
-// random bottom side, checking the game's invariants after every move.
+// Self-play soak: the computer (top side, its choice played through the rules'
+// play_move as the game plays it) against a seeded random bottom side,
+// checking the game's invariants after every move.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
-#include "ai/com_turn.h"
+#include "ai/choose.h"
 #include "com_fixture.h"
 
 namespace murokan::com_test {
@@ -46,16 +47,6 @@ std::string 不変条件(const GameState& g) {
     return "";
 }
 
-// The move com_ban recorded, read back from its 手順保存 call.
-指し手 記録された手(const RecordingHost& h) {
-    const auto saves = h.with("手順保存 ");
-    指し手 te;
-    if (saves.size() != 1) return te;
-    std::sscanf(saves[0].c_str() + std::string("手順保存 ").size(), "%d %d %d %d %d %d", &te.fc,
-                &te.fr, &te.tc, &te.tr, &te.before, &te.after);
-    return te;
-}
-
 TEST(ComSoak, FiftyGamesAgainstRandomPlay) {
     std::mt19937 rng(2024);
     int finished = 0;
@@ -76,18 +67,14 @@ TEST(ComSoak, FiftyGamesAgainstRandomPlay) {
                 ASSERT_LE(r.chain.passes, 8) << where;
                 g.tesuu += 1;
             } else {
-                GameState before = g;
-                RecordingHost h;
-                h.keika = false;
-                com_ban(g, c, h);
-                const 指し手 te = 記録された手(h);
-                ASSERT_NE(te.before, 0) << where << ": no move recorded";
-                // The move played is legal for the top side in the position before it.
-                const Move m = 指し手_変換(te);
-                before.teban = before.teki_teban;
-                ASSERT_TRUE(is_legal_move(before, m)) << where << " " << usi(te);
-                ASSERT_LE(h.last_chain.passes, 8) << where;
+                const std::optional<Move> m = choose(g, c);
+                ASSERT_TRUE(m.has_value()) << where << ": no move chosen";
+                // The move chosen is legal for the top side.
+                ASSERT_TRUE(is_legal_move(g, *m)) << where << " " << usi(*m);
+                const PlayReport r = play_move(g, *m);
+                ASSERT_LE(r.chain.passes, 8) << where;
                 ASSERT_EQ(g.teban, g.ji_teban) << where;
+                g.tesuu += 1;
             }
             ASSERT_EQ(不変条件(g), "") << where;
         }

@@ -65,7 +65,10 @@ class Timeline : public platform::Canvas, public platform::Clock, public platfor
         log("輪郭 " + std::to_string(colour) + " " + cell(x1, y1));
     }
     void refresh() override { log("更新"); }
-    double now() override { return rp_.clock.now(); }
+    double now() override {
+        rp_.clock.advance(seconds_per_reading);
+        return rp_.clock.now();
+    }
     void wait(double seconds) override {
         log("待ち " + num(seconds));
         rp_.clock.wait(seconds);
@@ -75,6 +78,10 @@ class Timeline : public platform::Canvas, public platform::Clock, public platfor
         rp_.timer.setEnabled(on);
     }
     bool enabled() const override { return rp_.timer.enabled(); }
+
+    // How far the clock moves at each reading, so that time passes where no
+    // pause makes it pass (a search); 0 leaves it still.
+    double seconds_per_reading = 0;
 
   private:
     static std::string num(double v) {

@@ -29,10 +29,6 @@ std::string score_text(double s) {
     return text == "-0" ? "0" : text;
 }
 
-std::string usi_of(const 指し手& te) {
-    return format_usi_move(指し手_変換(te));
-}
-
 // think: the computer's search on a copy of the current position, with
 // scratch state of its own; nothing of the game changes.
 void cmd_think(Context& ctx, const Args& args) {
@@ -44,7 +40,7 @@ void cmd_think(Context& ctx, const Args& args) {
         print(ctx, "bestmove none");
         return;
     }
-    print(ctx, "bestmove " + usi_of(r.te) + " score " + score_text(r.score));
+    print(ctx, "bestmove " + format_usi_move(r.te) + " score " + score_text(r.score));
 }
 
 // com: the computer's turn, exactly as the game runs it.
@@ -72,8 +68,7 @@ void cmd_eval(Context& ctx, const Args& args) {
     }
     auto c = std::make_unique<ComState>();
     思考_準備(g, *c);
-    指し手 te{m.x1, m.y1, m.x2, m.y2, m.piece, 0};
-    print(ctx, "score " + score_text(思考_候補評価(g, *c, te)));
+    print(ctx, "score " + score_text(思考_候補評価(g, *c, m)));
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+// The computer's turn as the player sees it: the thinking indicator and the
+// running clock while it chooses, then its move, which is played like the
+// human's (form1_turn.cpp).
+#include <optional>
+
+#include "ai/choose.h"
+#include "flow/form1.h"
+
+namespace murokan {
+
+void Form1::com_ban() {
+    if (g.shuukyoku != 0) return;
+    // A full history is told before the computer starts to think.
+    if (history_full_refused(Mover::computer)) return;
+
+    g.kaishi_byou = Timer();
+    if (keika_on()) timer_start();
+    screen.描画_思考中();
+    pf.canvas.refresh();  // the indicator shows for the whole search
+
+    // The computer thinks on a copy of the position. The two-pawn flags of
+    // the game's own are brought up to this position all the same, as the
+    // computer's thinking always has: what a selection still standing from
+    // before shows or erases reads them.
+    調査_2歩フラグ設定(g);
+    // The clock keeps moving while the computer thinks.
+    auto tick = [this] { Timer1_Timer(); };
+    const std::optional<Move> m = choose(g, com, tick);
+    if (!m) {
+        // Nothing to play: the board and the history stay as they are.
+        screen.消去_思考中();
+        com_hand_over();
+        return;
+    }
+    play_turn(*m, Mover::computer);
+}
+
+}  // namespace murokan
