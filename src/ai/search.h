@@ -10,15 +10,15 @@
 namespace murokan {
 
 // What the search calls while it runs, once per source column and once per
-// hand kind, so that the caller can keep a clock moving. A reference to any
-// callable, or nothing: it holds no copy and allocates nothing, so the callable
-// must outlive the call it is given to.
+// hand kind, so that the caller can keep a clock moving. A reference to a
+// callable lvalue, or nothing: it holds no copy and allocates nothing, so the
+// callable must outlive the call it is given to.
 class Progress {
   public:
     Progress() = default;
+    // Not explicit: a named lambda is passed where a Progress is asked for.
     template <class F>
-    Progress(F& f)  // NOLINT: any callable converts, as a function argument would
-        : target_(&f), call_([](void* t) { (*static_cast<F*>(t))(); }) {}
+    Progress(F& f) : target_(&f), call_([](void* t) { (*static_cast<F*>(t))(); }) {}
 
     void operator()() const {
         if (call_ != nullptr) call_(target_);

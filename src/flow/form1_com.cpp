@@ -18,10 +18,10 @@ void Form1::com_ban() {
     screen.描画_思考中();
     pf.canvas.refresh();  // the indicator shows for the whole search
 
-    // The computer thinks on a copy of the position. The two-pawn flags of
-    // the game's own are brought up to this position all the same, as the
-    // computer's thinking always has: what a selection still standing from
-    // before shows or erases reads them.
+    // The computer thinks on a copy of the position, but the game's own
+    // two-pawn flags are brought up to it all the same, as its thinking always
+    // did: the marks of a hand selection still standing from before are
+    // erased by reading them.
     調査_2歩フラグ設定(g);
     // The clock keeps moving while the computer thinks.
     auto tick = [this] { Timer1_Timer(); };

@@ -194,6 +194,15 @@ TEST_F(ComTurnTest, TheStrikeChainSlidesThePieceSquareBySquare) {
     EXPECT_TRUE(has(ev, "輪郭 15 5 4"));
 }
 
+// The game's two-pawn flags are brought up to the position the computer moves
+// in, so that a drop from a hand selection still standing is judged by it.
+TEST_F(ComTurnTest, TheTwoPawnFlagsFollowThePositionItMovesIn) {
+    position("4k4/9/9/9/9/9/9/2P6/4K4 w -");
+    for (int& f : form.g.nifu_ji) f = 0;  // left from another position
+    form.com_ban();
+    EXPECT_EQ(form.g.nifu_ji[3], 1);
+}
+
 // The history holds entries 0..MAX_KIFU: the computer's move from entry
 // MAX_KIFU is refused as a human one would be, before it thinks.
 TEST_F(ComTurnTest, MovesOnlyWhileTheHistoryHasRoom) {
