@@ -18,6 +18,7 @@
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
+#include "platform/qt/window_placement.h"
 #include "platform/sdl/sdl_sound_library.h"
 
 namespace {
@@ -103,6 +104,11 @@ int main(int argc, char** argv) {
     quit_signals.watch([&qt] { return qt.window().close(); });
     form.Form_Load();
     if (form.quit_requested()) return 0;
-    qt.window().show();
-    return app.exec();
+    // The window comes back where the user left it last time.
+    const murokan::platform::WindowPlacement placement(
+        murokan::platform::WindowPlacement::userFile());
+    placement.show(qt.window());
+    const int status = app.exec();
+    placement.save(qt.window());
+    return status;
 }

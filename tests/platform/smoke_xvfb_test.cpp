@@ -1,12 +1,15 @@
-// Smoke test of the real program: start `murokan` on a private Xvfb screen,
-// take a screenshot of its window, and close it with Esc. Skipped when Xvfb
-// (or the X11 client library) is missing.
+// The real program on a private Xvfb screen: it shows the board and closes
+// with Esc, and its window comes back at the size it was left, unless its
+// place lies off the screen. Skipped when Xvfb (or the X11 client library) is
+// missing.
 #include <gtest/gtest.h>
 
 #ifdef MUROKAN_HAVE_X11
 // Qt first: X11 defines macros (Bool, Status) that Qt's headers must not see.
 // clang-format off
 #include <QImage>
+#include <QRect>
+#include <QSize>
 
 #include "qt_test_app.h"
 // clang-format on
@@ -23,6 +26,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -106,6 +111,13 @@ Window findWindow(Display* d, const std::string& title) {
     return found;
 }
 
+std::string readText(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
 QImage grab(Display* d, Window w) {
     XWindowAttributes attr;
     XGetWindowAttributes(d, w, &attr);
@@ -138,79 +150,137 @@ void pressEscape(Display* d, Window w) {
     XFlush(d);
 }
 
-TEST(SmokeXvfb, StartsShowsTheBoardAndClosesOnEscape) {
-    const std::string xvfb = findXvfb();
-    if (xvfb.empty()) GTEST_SKIP() << "Xvfb is not installed: smoke test skipped";
-    const fs::path game = exeDir() / "murokan";
-    if (!fs::exists(game)) GTEST_SKIP() << "murokan is not built beside the tests";
-    murokan::platform::test::ensureQtApp();
-
-    // A private screen: Xvfb picks a free display number and writes it to the pipe.
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    const pid_t server = spawn({xvfb, "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                "1366x768x24", "-nolisten", "tcp"},
-                               {}, "", fds[1]);
-    close(fds[1]);
-    char buf[16] = {};
-    const ssize_t got = read(fds[0], buf, sizeof buf - 1);
-    close(fds[0]);
-    if (got <= 0) {
+// A private X screen for one test, and the game started on it in a folder and
+// with a configuration folder of its own, so no file of another run (or of
+// the user) is read or written.
+class XvfbScreen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string xvfb = findXvfb();
+        if (xvfb.empty()) GTEST_SKIP() << "Xvfb is not installed: test skipped";
+        game = exeDir() / "murokan";
+        if (!fs::exists(game)) GTEST_SKIP() << "murokan is not built beside the tests";
+        murokan::platform::test::ensureQtApp();
+        // Xvfb picks a free display number and writes it to the pipe.
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        server = spawn({xvfb, "-displayfd", std::to_string(fds[1]), "-screen", "0", "1366x768x24",
+                        "-nolisten", "tcp"},
+                       {}, "", fds[1]);
+        close(fds[1]);
+        char buf[16] = {};
+        const ssize_t got = read(fds[0], buf, sizeof buf - 1);
+        close(fds[0]);
+        if (got <= 0) GTEST_SKIP() << "Xvfb did not start: test skipped";
+        display = ":" + std::to_string(std::atoi(buf));
+        dir = fs::temp_directory_path() / ("murokan_xvfb_" + std::to_string(getpid()));
+        fs::create_directories(dir / "config");
+        d = XOpenDisplay(display.c_str());
+        ASSERT_NE(d, nullptr);
+    }
+    void TearDown() override {
+        if (d) XCloseDisplay(d);
+        if (app > 0) stop(app);
         stop(server);
-        GTEST_SKIP() << "Xvfb did not start: smoke test skipped";
+        if (!dir.empty()) fs::remove_all(dir);
     }
-    const std::string display = ":" + std::to_string(std::atoi(buf));
 
-    // Run in an empty folder so no settings file of another run is read or written.
-    const fs::path dir = fs::temp_directory_path() / ("murokan_smoke_" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const pid_t app =
-        spawn({game.string()},
-              {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb", "SDL_AUDIODRIVER=dummy"}, dir.string());
-
-    Display* d = XOpenDisplay(display.c_str());
-    ASSERT_NE(d, nullptr);
-    Window w = 0;
-    bool app_ended = false;
-    const auto deadline = Clock::now() + std::chrono::seconds(12);
-    while (!w && Clock::now() < deadline) {
-        w = findWindow(d, "ムロカン");
-        if (!w) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    EXPECT_NE(w, 0u) << "no murokan window appeared";
-    if (w) {
-        // Give the first paint a moment, then look for the board's wood and the baize.
-        QImage shot;
-        int wood = 0, baize = 0;
-        for (int attempt = 0; attempt < 20 && (wood < 1000 || baize < 1000); ++attempt) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(150));
-            shot = grab(d, w);
-            wood = baize = 0;
-            for (int y = 0; y < shot.height(); y += 2)
-                for (int x = 0; x < shot.width(); x += 2) {
-                    const QColor c = shot.pixelColor(x, y);
-                    if (c.red() > 190 && c.green() > 150 && c.blue() < 150) ++wood;
-                    if (c.red() < 60 && c.green() > 70 && c.green() < 140 && c.blue() < 80) ++baize;
-                }
+    // Starts the game; its window, or 0 when none appeared.
+    Window start() {
+        app = spawn({game.string()},
+                    {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb", "SDL_AUDIODRIVER=dummy",
+                     "XDG_CONFIG_HOME=" + (dir / "config").string(), "HOME=" + dir.string()},
+                    dir.string());
+        Window w = 0;
+        const auto deadline = Clock::now() + std::chrono::seconds(12);
+        while (!w && Clock::now() < deadline) {
+            w = findWindow(d, "ムロカン");
+            if (!w) std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
-        fs::create_directories("shots");
-        shot.save("shots/smoke_xvfb.png");
-        EXPECT_GT(wood, 1000) << "no board visible; see shots/smoke_xvfb.png";
-        EXPECT_GT(baize, 1000) << "no background visible; see shots/smoke_xvfb.png";
+        return w;
+    }
+    // Closes the game with Esc; its exit status, -1 when it did not end.
+    int closeWithEscape(Window w) {
         pressEscape(d, w);
         const int status = waitFor(app, std::chrono::seconds(5));
-        app_ended = status != -1;
-        EXPECT_EQ(status, 0) << "Esc did not end the program";
+        if (status != -1) app = 0;
+        return status;
     }
-    XCloseDisplay(d);
-    if (!app_ended) stop(app);
-    stop(server);
-    fs::remove_all(dir);
+    // Where the window lies on the screen.
+    QRect geometry(Window w) {
+        XWindowAttributes attr{};
+        XGetWindowAttributes(d, w, &attr);
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+        return QRect(x, y, attr.width, attr.height);
+    }
+
+    fs::path game;
+    fs::path dir;
+    std::string display;
+    pid_t server = 0;
+    pid_t app = 0;
+    Display* d = nullptr;
+};
+
+TEST_F(XvfbScreen, StartsShowsTheBoardAndClosesOnEscape) {
+    const Window w = start();
+    ASSERT_NE(w, 0u) << "no murokan window appeared";
+    // Give the first paint a moment, then look for the board's wood and the baize.
+    QImage shot;
+    int wood = 0, baize = 0;
+    for (int attempt = 0; attempt < 20 && (wood < 1000 || baize < 1000); ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        shot = grab(d, w);
+        wood = baize = 0;
+        for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.red() > 190 && c.green() > 150 && c.blue() < 150) ++wood;
+                if (c.red() < 60 && c.green() > 70 && c.green() < 140 && c.blue() < 80) ++baize;
+            }
+    }
+    fs::create_directories("shots");
+    shot.save("shots/smoke_xvfb.png");
+    EXPECT_GT(wood, 1000) << "no board visible; see shots/smoke_xvfb.png";
+    EXPECT_GT(baize, 1000) << "no background visible; see shots/smoke_xvfb.png";
+    EXPECT_EQ(closeWithEscape(w), 0) << "Esc did not end the program";
+}
+
+TEST_F(XvfbScreen, TheWindowComesBackAsItWasLeftUnlessItsPlaceIsOffScreen) {
+    Window w = start();
+    ASSERT_NE(w, 0u) << "no murokan window appeared";
+    const QRect first = geometry(w);
+    const QSize resized(first.width() - 150, first.height() - 120);
+    XResizeWindow(d, w, resized.width(), resized.height());
+    XFlush(d);
+    for (int i = 0; i < 50 && geometry(w).size() != resized; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // Qt hears of it
+    ASSERT_EQ(closeWithEscape(w), 0);
+    const fs::path saved = dir / "config/murokan/window.ini";
+    ASSERT_TRUE(fs::exists(saved)) << "nothing was saved in the configuration folder";
+    EXPECT_EQ(readText(dir / "Murokan.ini").find("width"), std::string::npos);
+
+    w = start();
+    ASSERT_NE(w, 0u);
+    EXPECT_EQ(geometry(w).size(), resized) << "the size did not come back";
+    ASSERT_EQ(closeWithEscape(w), 0);
+
+    // A monitor that held the window is gone: the place lies off every screen.
+    std::ofstream(saved, std::ios::trunc)
+        << "[window]\nx=5000\ny=4000\nwidth=" + std::to_string(resized.width()) +
+               "\nheight=" + std::to_string(resized.height()) + "\nmaximized=false\n";
+    w = start();
+    ASSERT_NE(w, 0u);
+    EXPECT_EQ(geometry(w), first) << "an off-screen place did not fall back to the default";
+    EXPECT_EQ(closeWithEscape(w), 0);
 }
 
 }  // namespace
 #else
-TEST(SmokeXvfb, StartsShowsTheBoardAndClosesOnEscape) {
-    GTEST_SKIP() << "built without the X11 client library: smoke test skipped";
+TEST(XvfbScreen, StartsShowsTheBoardAndClosesOnEscape) {
+    GTEST_SKIP() << "built without the X11 client library: test skipped";
 }
 #endif
