@@ -10,9 +10,6 @@ Form1::Form1(platform::Platform& platform)
     build_menu();
 }
 
-void Form1::mouseDown(int button, double x, double y) {
-    Form_MouseDown(button, 0, x, y);
-}
 void Form1::keyPress(int code) {
     Form_KeyPress(code);
 }

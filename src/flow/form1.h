@@ -38,7 +38,9 @@ class Form1 : public platform::EventSink {
     // ------------------------------------------------------------ window events
     // The window's events, translated to the handlers below.
     void mouseDown(int button, double x, double y) override;
+    void mouseUp(int button, double x, double y) override;
     void menuClicked(std::string_view name) override;
+    void menuShortcut(std::string_view name) override;
     void keyPress(int code) override;
     void timerTick() override;
     void unload() override;
@@ -235,6 +237,13 @@ class Form1 : public platform::EventSink {
     void select_hand(int stand_x, int row, int code, int stand_side);
     bool quit_requested_ = false;
     bool sound_released_ = false;  // 終了処理 has freed the buffers
+    // A press that a release on another cell turns into a second click
+    // (form1_drag.cpp); button 0 while there is none.
+    struct DragStart {
+        int button = 0;
+        Cell from{0, 0};
+    };
+    DragStart drag_;
 };
 
 }  // namespace murokan

@@ -14,6 +14,7 @@ struct MenuEntry {
     std::string_view name;     // control name
     std::string_view caption;  // what the user sees
     void (Form1::*handler)();
+    std::string_view shortcut = {};  // Qt's portable key text, "" for none
 };
 
 // In the order the bar shows them: 対局, 局面, 棋譜, ｵﾌﾟｼｮﾝ, その他.
@@ -31,16 +32,16 @@ constexpr std::array kMenu = {
     MenuEntry{"TAIKYOKU", "OWARI", "終わり", &Form1::OWARI_Click},
 
     MenuEntry{"", "STOP", "局面", &Form1::STOP_Click},
-    MenuEntry{"STOP", "CANCEL", "最初", &Form1::CANCEL_Click},
-    MenuEntry{"STOP", "REPLAY", "戻", &Form1::REPLAY_Click},
-    MenuEntry{"STOP", "AFTER", "進", &Form1::AFTER_Click},
+    MenuEntry{"STOP", "CANCEL", "最初", &Form1::CANCEL_Click, "Home"},
+    MenuEntry{"STOP", "REPLAY", "戻", &Form1::REPLAY_Click, "Left"},
+    MenuEntry{"STOP", "AFTER", "進", &Form1::AFTER_Click, "Right"},
     MenuEntry{"STOP", "REVERSE", "反転", &Form1::REVERSE_Click},
     MenuEntry{"STOP", "LBEL_UP", "△", &Form1::LBEL_UP_Click},
     MenuEntry{"STOP", "LEBEL_DOWN", "▽", &Form1::LEBEL_DOWN_Click},
 
     MenuEntry{"", "KIFU", "棋譜", &Form1::KIFU_Click},
-    MenuEntry{"KIFU", "KIFU_WRITE", "書込", &Form1::KIFU_WRITE_Click},
-    MenuEntry{"KIFU", "KIFU_READ", "読込", &Form1::KIFU_READ_Click},
+    MenuEntry{"KIFU", "KIFU_WRITE", "書込", &Form1::KIFU_WRITE_Click, "Ctrl+S"},
+    MenuEntry{"KIFU", "KIFU_READ", "読込", &Form1::KIFU_READ_Click, "Ctrl+O"},
 
     MenuEntry{"", "OPTION", "ｵﾌﾟｼｮﾝ", &Form1::OPTION_Click},
     MenuEntry{"OPTION", "HAIKEI_GA", "背景画", &Form1::HAIKEI_GA_Click},
@@ -54,28 +55,44 @@ constexpr std::array kMenu = {
     MenuEntry{"OPTION", "BGM", "BGM", &Form1::BGM_Click},
 
     MenuEntry{"", "SONOTA", "その他", &Form1::SONOTA_Click},
-    MenuEntry{"SONOTA", "KAISETU", "解説", &Form1::KAISETU_Click},
+    MenuEntry{"SONOTA", "KAISETU", "解説", &Form1::KAISETU_Click, "F1"},
     MenuEntry{"SONOTA", "VER", "バージョン情報", &Form1::VER_Click},
 };
+
+// The entry of a control name, nullptr for none.
+const MenuEntry* find_entry(std::string_view name) {
+    for (const MenuEntry& e : kMenu)
+        if (e.name == name) return &e;
+    return nullptr;
+}
 
 }  // namespace
 
 void Form1::build_menu() {
-    for (const MenuEntry& e : kMenu) pf.menu.add(e.parent, e.name, e.caption);
+    for (const MenuEntry& e : kMenu) {
+        pf.menu.add(e.parent, e.name, e.caption);
+        if (!e.shortcut.empty()) pf.menu.setShortcut(e.name, e.shortcut);
+    }
 }
 
 bool Form1::dispatchMenu(std::string_view name) {
-    for (const MenuEntry& e : kMenu) {
-        if (e.name == name) {
-            (this->*e.handler)();
-            return true;
-        }
-    }
-    return false;
+    const MenuEntry* e = find_entry(name);
+    if (e) (this->*e->handler)();
+    return e != nullptr;
 }
 
 void Form1::menuClicked(std::string_view name) {
     dispatchMenu(name);
+}
+
+// The menus above the item open first, outermost first, so that their own
+// handlers (closing the record panel) run as they do for a click.
+void Form1::menuShortcut(std::string_view name) {
+    std::array<const MenuEntry*, 4> path{};
+    std::size_t depth = 0;
+    for (const MenuEntry* e = find_entry(name); e && depth < path.size(); e = find_entry(e->parent))
+        path[depth++] = e;
+    while (depth > 0) (this->*path[--depth]->handler)();
 }
 
 // Headers and submenu headers that do nothing of their own.

@@ -73,8 +73,7 @@ void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
         msg("MANの番です", "対局");
     }
 
-    const int cx = static_cast<int>(std::floor((x - BAN_X0) / MASU_W));
-    const int cy = static_cast<int>(std::floor((y - BAN_Y0) / MASU_H));
+    const auto [cx, cy] = cell_at(x, y);
     if (!on_board(cx, cy)) {
         click_outside(cx, cy);
     } else if (g.click_dankai == 0) {

@@ -27,6 +27,11 @@ class Canvas {
     virtual void rectangle(double x1, double y1, double x2, double y2, int colour) = 0;
     // Shows what has been drawn so far.
     virtual void refresh() = 0;
+    // Not part of the drawing: the stock picture `code` follows the pointer
+    // while the pressed button is held and the pointer has left the press, so
+    // a dragged piece can be seen in flight; 0 shows none. The drawing itself
+    // is not touched.
+    virtual void dragPicture(int code) = 0;
 };
 
 enum class Icon : std::uint8_t { None, Information, Exclamation, Question, Critical };
@@ -71,6 +76,10 @@ class MenuBar {
     virtual void add(std::string_view parent, std::string_view name, std::string_view caption) = 0;
     virtual void setChecked(std::string_view name, bool on) = 0;
     virtual bool checked(std::string_view name) const = 0;
+    // Gives an item a shortcut key in Qt's portable key text ("Left",
+    // "Ctrl+S"). The bar shows it beside the caption; pressing it reaches
+    // EventSink::menuShortcut with the item's name.
+    virtual void setShortcut(std::string_view name, std::string_view key) = 0;
 };
 
 // Opens a local file path or a web address in the platform's browser.
@@ -130,8 +139,14 @@ class EventSink {
     virtual ~EventSink() = default;
     // button: 1 left, 2 right, 4 middle; x, y in twips.
     virtual void mouseDown(int button, double x, double y) = 0;
+    // The button of the last mouseDown was released at (x, y) twips, which
+    // ends a drag that the press began.
+    virtual void mouseUp(int button, double x, double y) = 0;
     // A menu header or item was clicked, by control name.
     virtual void menuClicked(std::string_view name) = 0;
+    // The shortcut key of item `name` was pressed: the item is reached the way
+    // a click through its menus reaches it.
+    virtual void menuShortcut(std::string_view name) = 0;
     virtual void keyPress(int code) = 0;
     virtual void timerTick() = 0;
     // The window is being closed.

@@ -100,6 +100,11 @@ void RecordingCanvas::refresh() {
     if (forward_) forward_->refresh();
 }
 
+void RecordingCanvas::dragPicture(int code) {
+    dragged_ = code;
+    if (forward_) forward_->dragPicture(code);
+}
+
 // ------------------------------------------------------------ dialogs
 
 void RecordingDialogs::message(std::string_view title, std::string_view text, Icon icon) {
@@ -152,7 +157,7 @@ void ManualClock::wait(double seconds) {
 
 void RecordingMenuBar::add(std::string_view parent, std::string_view name,
                            std::string_view caption) {
-    MenuEntry e{std::string(parent), std::string(name), std::string(caption), false};
+    MenuEntry e{std::string(parent), std::string(name), std::string(caption), false, {}};
     if (auto it = loose_checks_.find(name); it != loose_checks_.end()) {
         e.checked = it->second;
         loose_checks_.erase(it);
@@ -180,6 +185,19 @@ bool RecordingMenuBar::checked(std::string_view name) const {
     if (const MenuEntry* e = find(name)) return e->checked;
     auto it = loose_checks_.find(name);
     return it != loose_checks_.end() && it->second;
+}
+
+void RecordingMenuBar::setShortcut(std::string_view name, std::string_view key) {
+    for (MenuEntry& e : entries_) {
+        if (e.name == name) e.shortcut = key;
+    }
+}
+
+const MenuEntry* RecordingMenuBar::findShortcut(std::string_view key) const {
+    if (key.empty()) return nullptr;
+    for (const MenuEntry& e : entries_)
+        if (e.shortcut == key) return &e;
+    return nullptr;
 }
 
 // ------------------------------------------------------------ browser, app

@@ -49,9 +49,13 @@ class RecordingCanvas : public Canvas {
               bool bold) override;
     void rectangle(double x1, double y1, double x2, double y2, int colour) override;
     void refresh() override;
+    // Kept apart from the drawing calls: a drag shows this, it draws nothing.
+    void dragPicture(int code) override;
 
     // The kept calls, oldest first.
     const std::vector<DrawCall>& calls() const { return calls_; }
+    // The picture a drag would show now, 0 for none.
+    int dragged() const { return dragged_; }
     void clear() { calls_.clear(); }
     // How many calls were forgotten to stay within RECORDING_LIMIT.
     std::size_t dropped() const { return dropped_; }
@@ -64,6 +68,7 @@ class RecordingCanvas : public Canvas {
     std::vector<DrawCall> calls_;
     std::size_t dropped_ = 0;
     Canvas* forward_ = nullptr;
+    int dragged_ = 0;
 };
 
 // One message box as shown.
@@ -130,6 +135,7 @@ struct MenuEntry {
     std::string name;
     std::string caption;
     bool checked = false;
+    std::string shortcut;  // Qt's portable key text, empty for none
 };
 
 class RecordingMenuBar : public MenuBar {
@@ -138,10 +144,13 @@ class RecordingMenuBar : public MenuBar {
     // Ticks or unticks a named entry; unknown names are remembered all the same.
     void setChecked(std::string_view name, bool on) override;
     bool checked(std::string_view name) const override;
+    void setShortcut(std::string_view name, std::string_view key) override;
 
     const std::vector<MenuEntry>& entries() const { return entries_; }
     // The entry of that control name, nullptr when none was added.
     const MenuEntry* find(std::string_view name) const;
+    // The entry whose shortcut is `key` exactly, nullptr when none has it.
+    const MenuEntry* findShortcut(std::string_view key) const;
 
   private:
     std::vector<MenuEntry> entries_;

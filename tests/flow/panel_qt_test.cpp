@@ -1,11 +1,12 @@
-// The record panel's Qt widgets in the real window: Esc typed into a text box
-// stays there, a typed name reaches Form1, and the controls follow the
+// The record panel's Qt widgets in the real window: keys typed into a text
+// box stay there, a typed name reaches Form1, and the controls follow the
 // window's size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 #include <cmath>
 #include <vector>
@@ -25,11 +26,14 @@ using platform::PanelItem;
 class KeySink : public platform::EventSink {
   public:
     void mouseDown(int, double, double) override {}
+    void mouseUp(int, double, double) override {}
     void menuClicked(std::string_view) override {}
+    void menuShortcut(std::string_view name) override { shortcuts.emplace_back(name); }
     void keyPress(int code) override { keys.push_back(code); }
     void timerTick() override {}
     void unload() override {}
     std::vector<int> keys;
+    std::vector<std::string> shortcuts;
 };
 
 class RecordPanelQtTest : public ::testing::Test {
@@ -86,6 +90,32 @@ TEST_F(RecordPanelQtTest, ATypedWaveDashBecomesTheTildeARecordGivesBack) {
     type("〜");
     EXPECT_EQ(panel->text(PanelItem::Text2), "A～B");
     EXPECT_EQ(box->cursorPosition(), 2);
+}
+
+TEST_F(RecordPanelQtTest, MenuKeysTypedIntoATextBoxStayThere) {
+    platform::test::addKeyedMenus(qt.platform().menu);
+    qt.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&qt.window()));
+    panel->setVisible(PanelItem::Text1, true);
+    panel->setText(PanelItem::Text1, "abc");
+    auto* box = static_cast<QLineEdit*>(panel->widget(PanelItem::Text1));
+    box->setFocus();
+    box->setCursorPosition(3);
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(box->cursorPosition(), 2);
+    QTest::keyClick(box, Qt::Key_Home);
+    EXPECT_EQ(box->cursorPosition(), 0);
+    EXPECT_TRUE(sink.shortcuts.empty());
+    EXPECT_TRUE(sink.keys.empty());
+    EXPECT_EQ(panel->text(PanelItem::Text1), "abc");
+    // The lists keep the keys that move through them too; others still work there.
+    panel->setVisible(PanelItem::File1, true);
+    panel->widget(PanelItem::File1)->setFocus();
+    QTest::keyClick(panel->widget(PanelItem::File1), Qt::Key_Home);
+    EXPECT_TRUE(sink.shortcuts.empty());
+    QTest::keyClick(panel->widget(PanelItem::File1), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(sink.shortcuts, std::vector<std::string>{"KIFU_WRITE"});
 }
 
 TEST_F(RecordPanelQtTest, ControlsScaleWithTheWindow) {

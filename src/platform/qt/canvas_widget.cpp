@@ -1,9 +1,41 @@
 #include "platform/qt/canvas_widget.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace murokan::platform {
+
+namespace {
+
+// The game's number of a Qt button (1 left, 2 right, 4 middle), 0 for others.
+int gameButton(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+Qt::MouseButton qtButton(int game_button) {
+    switch (game_button) {
+        case 1:
+            return Qt::LeftButton;
+        case 2:
+            return Qt::RightButton;
+        case 4:
+            return Qt::MiddleButton;
+        default:
+            return Qt::NoButton;
+    }
+}
+
+}  // namespace
 
 CanvasWidget::CanvasWidget(ImageCanvas& canvas, QWidget* parent)
     : QWidget(parent), canvas_(canvas) {
@@ -35,29 +67,64 @@ void CanvasWidget::paintInto(QPainter& painter, const QSize& size, qreal device_
     painter.drawImage(target.topLeft(), scaled_);
 }
 
+void CanvasWidget::paintDrag(QPainter& painter) {
+    const QImage* pic = canvas_.dragImage();
+    if (!pic) return;
+    const double scale = placement().scale;
+    const QSizeF size(pic->width() * scale, pic->height() * scale);
+    const QRectF target(pointer_.x() - size.width() / 2, pointer_.y() - size.height() / 2,
+                        size.width(), size.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, *pic);
+}
+
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintInto(p, size(), devicePixelRatioF());
+    if (dragging_) paintDrag(p);
+}
+
+void CanvasWidget::endDrag() {
+    held_ = 0;
+    if (dragging_) {
+        dragging_ = false;
+        update();
+    }
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
-    int button = 0;
-    switch (event->button()) {
-        case Qt::LeftButton:
-            button = 1;
-            break;
-        case Qt::RightButton:
-            button = 2;
-            break;
-        case Qt::MiddleButton:
-            button = 4;
-            break;
-        default:
-            return;
+    const int button = gameButton(event->button());
+    if (button == 0) return;
+    endDrag();
+    held_ = button;
+    press_at_ = pointer_ = event->position();
+    const CanvasPlacement pl = placement();
+    if (on_mouse_) on_mouse_(button, pl.toTwipsX(press_at_.x()), pl.toTwipsY(press_at_.y()));
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (held_ == 0) return;
+    // A release that went elsewhere (a message box opened by the press) ends
+    // the drag without a release of its own.
+    if (!(event->buttons() & qtButton(held_))) {
+        endDrag();
+        return;
     }
+    pointer_ = event->position();
+    if (!dragging_ &&
+        (pointer_ - press_at_).manhattanLength() >= QApplication::startDragDistance()) {
+        dragging_ = true;
+    }
+    if (dragging_) update();
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const int button = gameButton(event->button());
+    if (button == 0 || button != held_) return;
+    endDrag();
     const CanvasPlacement pl = placement();
     const QPointF at = event->position();
-    if (on_mouse_) on_mouse_(button, pl.toTwipsX(at.x()), pl.toTwipsY(at.y()));
+    if (on_release_) on_release_(button, pl.toTwipsX(at.x()), pl.toTwipsY(at.y()));
 }
 
 }  // namespace murokan::platform

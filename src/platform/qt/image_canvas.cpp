@@ -92,6 +92,12 @@ void ImageCanvas::refresh() {
     if (on_refresh_) on_refresh_();
 }
 
+const QImage* ImageCanvas::dragImage() {
+    // A background is a whole-canvas texture, not something to carry.
+    if (drag_code_ == 0 || Pictures::isBackground(drag_code_)) return nullptr;
+    return pictures_.find(drag_code_);
+}
+
 bool ImageCanvas::savePng(const std::string& path) const {
     return image_.save(QString::fromStdString(path), "PNG");
 }

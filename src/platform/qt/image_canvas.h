@@ -24,6 +24,10 @@ class ImageCanvas : public Canvas {
     void rectangle(double x1, double y1, double x2, double y2, int colour) override;
     // Calls the refresh handler (the window repaints at once), if one is set.
     void refresh() override;
+    // Remembers the picture a drag shows; the image itself is not touched.
+    void dragPicture(int code) override { drag_code_ = code; }
+    // The picture a drag shows now, at canvas resolution; nullptr for none.
+    const QImage* dragImage();
 
     const QImage& image() const { return image_; }
     // Writes the canvas as a PNG; false when it cannot be written.
@@ -41,6 +45,7 @@ class ImageCanvas : public Canvas {
     Pictures pictures_;
     QString family_;
     unsigned generation_ = 0;
+    int drag_code_ = 0;
     std::function<void()> on_change_;
     std::function<void()> on_refresh_;
 };

@@ -13,8 +13,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QTime>
 #include <QUrl>
+#include <functional>
 
 #include "platform/qt/about_box.h"
 
@@ -59,6 +61,27 @@ namespace {
 constexpr int kFrameW = 16;
 constexpr int kFrameH = 40;
 
+// A menu item whose shortcut key reaches the game as a shortcut rather than
+// as a click on the item: the game then opens the menus above it first, as
+// the user's click through them would.
+class MenuAction : public QAction {
+  public:
+    MenuAction(const QString& text, QObject* parent, std::function<void()> on_shortcut)
+        : QAction(text, parent), on_shortcut_(std::move(on_shortcut)) {}
+
+  protected:
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::Shortcut) return QAction::event(e);
+        // While a menu is open its keys move through the menu instead.
+        if (!static_cast<QShortcutEvent*>(e)->isAmbiguous() && !QApplication::activePopupWidget())
+            on_shortcut_();
+        return true;
+    }
+
+  private:
+    std::function<void()> on_shortcut_;
+};
+
 }  // namespace
 
 // ------------------------------------------------------------ window
@@ -69,6 +92,8 @@ MainWindow::MainWindow(QtPlatform& owner) : owner_(owner) {
     canvas_widget_ = new CanvasWidget(owner.canvas(), this);
     canvas_widget_->setMouseHandler(
         [this](int b, double x, double y) { owner_.deliverMouse(b, x, y); });
+    canvas_widget_->setReleaseHandler(
+        [this](int b, double x, double y) { owner_.deliverMouseUp(b, x, y); });
     setCentralWidget(canvas_widget_);
     canvas_widget_->setFocusPolicy(Qt::StrongFocus);
     // As large as the screen allows (about 830 x 660 for the canvas on a
@@ -204,7 +229,8 @@ void QtMenuBar::add(std::string_view parent, std::string_view name, std::string_
         menu->addSeparator();
         return;
     }
-    QAction* act = menu->addAction(qs(caption));
+    QAction* act = new MenuAction(qs(caption), menu, [this, key] { owner_.deliverShortcut(key); });
+    menu->addAction(act);
     act->setObjectName(qs(name));
     if (auto c = checks_.find(name); c != checks_.end()) {
         act->setCheckable(true);
@@ -224,6 +250,11 @@ void QtMenuBar::setChecked(std::string_view name, bool on) {
         act->setCheckable(true);
         act->setChecked(on);
     }
+}
+
+void QtMenuBar::setShortcut(std::string_view name, std::string_view key) {
+    if (QAction* act = action(name))
+        act->setShortcut(QKeySequence(qs(key), QKeySequence::PortableText));
 }
 
 bool QtMenuBar::checked(std::string_view name) const {
@@ -286,8 +317,17 @@ void QtPlatform::run(F&& f) {
 }
 
 void QtPlatform::deliverMouse(int button, double x, double y) {
+    press_delivered_ = false;
     if (waiting()) return;
+    press_delivered_ = sink_ != nullptr;
     run([&](EventSink& s) { s.mouseDown(button, x, y); });
+}
+
+void QtPlatform::deliverMouseUp(int button, double x, double y) {
+    const bool pressed = press_delivered_;
+    press_delivered_ = false;
+    if (!pressed || waiting()) return;
+    run([&](EventSink& s) { s.mouseUp(button, x, y); });
 }
 
 void QtPlatform::deliverKey(int code) {
@@ -298,6 +338,11 @@ void QtPlatform::deliverKey(int code) {
 void QtPlatform::deliverMenu(const std::string& name) {
     if (waiting()) return;
     run([&](EventSink& s) { s.menuClicked(name); });
+}
+
+void QtPlatform::deliverShortcut(const std::string& name) {
+    if (waiting() || busy_depth_ > 0) return;
+    run([&](EventSink& s) { s.menuShortcut(name); });
 }
 
 void QtPlatform::deliverTick() {

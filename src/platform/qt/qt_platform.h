@@ -79,6 +79,7 @@ class QtMenuBar : public MenuBar {
     void add(std::string_view parent, std::string_view name, std::string_view caption) override;
     void setChecked(std::string_view name, bool on) override;
     bool checked(std::string_view name) const override;
+    void setShortcut(std::string_view name, std::string_view key) override;
     // The action of an item, nullptr when none (for tests).
     QAction* action(std::string_view name) const;
 
@@ -123,8 +124,13 @@ class QtPlatform {
     // Event delivery, used by the window, the menu and the timer. Events are
     // dropped while a wait runs; closing is refused while a handler runs.
     void deliverMouse(int button, double x, double y);
+    // Only the release of a press that the game was given reaches it.
+    void deliverMouseUp(int button, double x, double y);
     void deliverKey(int code);
     void deliverMenu(const std::string& name);
+    // Also dropped while any handler runs, as a click on the menu bar cannot
+    // happen then.
+    void deliverShortcut(const std::string& name);
     void deliverTick();
     // True when the window may close now (it then tells the sink to unload).
     bool deliverClose();
@@ -151,6 +157,7 @@ class QtPlatform {
     int wait_depth_ = 0;
     int busy_depth_ = 0;
     bool closing_ = false;
+    bool press_delivered_ = false;
 
     friend class QtDisplayTimer;
 };

@@ -23,6 +23,45 @@ std::string s(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// A text box keeps every key typed into it: none reaches the window (Esc
+// would end the program in the middle of typing a name) or triggers a menu
+// item's shortcut (Home and the arrows move the cursor here).
+class TextBox : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            e->accept();
+            return true;
+        }
+        return QLineEdit::event(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        QLineEdit::keyPressEvent(e);
+        e->accept();
+    }
+};
+
+// Keys with which the lists and the drive box move their current row; they
+// stay in those controls rather than trigger the menu items they name.
+bool movesInList(const QKeyEvent& e) {
+    switch (e.key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The Dir1 rows that are not subfolders: the folder itself and the way up.
 constexpr int kRoleFolder = Qt::UserRole;    // full path of the row's folder
 constexpr int kRoleKind = Qt::UserRole + 1;  // 0 current, 1 up, 2 subfolder
@@ -40,7 +79,7 @@ RecordPanelQt::RecordPanelQt(CanvasWidget& host, std::function<bool()> input_blo
     dir_list_ = new QListWidget(&host);
     file_list_ = new QListWidget(&host);
     for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = new QLabel(&host);
-    for (std::size_t i = 0; i < texts_.size(); ++i) texts_[i] = new QLineEdit(&host);
+    for (std::size_t i = 0; i < texts_.size(); ++i) texts_[i] = new TextBox(&host);
     return_ = new QPushButton(&host);
     for (const PanelPlace& p : PANEL_PLACES) {
         if (auto* label = qobject_cast<QLabel*>(widget(p.item))) label->setText(q(p.caption));
@@ -66,7 +105,10 @@ RecordPanelQt::RecordPanelQt(CanvasWidget& host, std::function<bool()> input_blo
     setFilePath(dir_);
     for (const PanelPlace& p : PANEL_PLACES) widget(p.item)->hide();
     host_.installEventFilter(this);
-    for (QLineEdit* t : texts_) t->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(dir_list_),
+                       static_cast<QWidget*>(file_list_)}) {
+        w->installEventFilter(this);
+    }
     relayout();
 }
 
@@ -198,11 +240,9 @@ void RecordPanelQt::returnPressed() {
 
 bool RecordPanelQt::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &host_ && event->type() == QEvent::Resize) relayout();
-    // A text box ignores Esc, which would then reach the window and end the
-    // program in the middle of typing a name. The box keeps it instead.
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        std::find(texts_.begin(), texts_.end(), watched) != texts_.end()) {
+    if (watched != &host_ && event->type() == QEvent::ShortcutOverride &&
+        movesInList(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
         return true;
     }
     return QObject::eventFilter(watched, event);

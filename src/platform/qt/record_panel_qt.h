@@ -47,7 +47,8 @@ class RecordPanelQt : public QObject, public RecordPanel {
     QWidget* widget(PanelItem item) const;
 
   protected:
-    // Follows the canvas widget's size; keeps Esc inside the text boxes.
+    // Follows the canvas widget's size; keeps the keys that move through the
+    // lists inside them.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

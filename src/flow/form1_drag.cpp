@@ -1,0 +1,53 @@
+// Moves made by dragging: the press is the first click and the release over
+// another cell the second, with the same button, so a drag goes through
+// exactly the steps, messages and sounds of two clicks.
+#include "flow/form1.h"
+
+namespace murokan {
+
+namespace {
+
+bool on_board(Cell c) {
+    return c.x >= 1 && c.x <= 9 && c.y >= 1 && c.y <= 9;
+}
+
+bool on_hand_stand(Cell c) {
+    return (c.x == JI_MOCHI_X && c.y >= 3 && c.y <= 9) ||
+           (c.x == TEKI_MOCHI_X && c.y >= 1 && c.y <= 7);
+}
+
+// What a press at `c` picks up, as a drawing code: the piece on a board
+// square, or one piece of a hand stand's kind while there is one; 0 for none.
+int picked_up(const GameState& g, Cell c) {
+    if (on_board(c)) return g.ban[c.x][c.y];
+    if (c.x == JI_MOCHI_X && on_hand_stand(c))
+        return g.mochi_ji[c.y - 2] > 0 ? -10 * (c.y - 2) : KARA;
+    if (c.x == TEKI_MOCHI_X && on_hand_stand(c))
+        return g.mochi_teki[8 - c.y] > 0 ? 10 * (8 - c.y) : KARA;
+    return KARA;
+}
+
+}  // namespace
+
+// Only a press on a piece or on a hand stand starts a drag: a press on an
+// empty square may itself have been a move's second click.
+void Form1::mouseDown(int button, double x, double y) {
+    const Cell at = cell_at(x, y);
+    const int picture = picked_up(g, at);
+    drag_ = {};
+    if (picture != KARA || on_hand_stand(at)) drag_ = {button, at};
+    pf.canvas.dragPicture(picture);
+    Form_MouseDown(button, 0, x, y);
+}
+
+// Releasing on the pressed cell leaves the press as the only click.
+void Form1::mouseUp(int button, double x, double y) {
+    const DragStart d = drag_;
+    drag_ = {};
+    pf.canvas.dragPicture(KARA);
+    if (d.button == 0 || button != d.button || quit_requested_) return;
+    if (cell_at(x, y) == d.from) return;
+    Form_MouseDown(button, 0, x, y);
+}
+
+}  // namespace murokan
