@@ -1,12 +1,13 @@
-// Commands of the window's user: mouse clicks on cells, menu commands, the
-// answer to the next Yes/No box and key presses, each delivered to Form1 the
-// way the window delivers them.
+// Commands of the window's user: mouse clicks and drags on cells, menu
+// commands, the answer to the next Yes/No box and key presses, each delivered
+// to Form1 the way the window delivers them.
 #include <charconv>
 #include <string>
 
 #include "core/constants.h"
 #include "script/flow_driver.h"
 #include "script/output.h"
+#include "ui/cell.h"
 
 namespace murokan::script {
 
@@ -36,31 +37,60 @@ bool parse_int(const std::string& s, int& value) {
     return ec == std::errc() && p == end;
 }
 
-// click CX CY [left|right|middle]: a button pressed at the centre of cell
-// (CX, CY) of the window grid. The board is 1..9 x 1..9, the bottom hand stand
-// column 11, the top hand stand column -1.
-void cmd_click(Context& ctx, const Args& args) {
-    int cx = 0, cy = 0;
-    if ((args.words.size() != 2 && args.words.size() != 3) || !parse_int(args.words[0], cx) ||
-        !parse_int(args.words[1], cy) || cx < -100 || cx > 100 || cy < -100 || cy > 100) {
-        print_error(ctx, "usage: " + std::string(args.usage));
-        return;
+// Reads `count` cells (CX CY pairs) from the first words and the optional
+// button word after them; false, with the usage printed, for anything else.
+bool parse_cells(Context& ctx, const Args& args, std::size_t count, Cell* cells, int& button) {
+    const std::size_t n = args.words.size();
+    bool ok = n == 2 * count || n == 2 * count + 1;
+    for (std::size_t i = 0; ok && i < count; ++i) {
+        ok = parse_int(args.words[2 * i], cells[i].x) &&
+             parse_int(args.words[2 * i + 1], cells[i].y);
+        ok = ok && cells[i].x >= -100 && cells[i].x <= 100 && cells[i].y >= -100 &&
+             cells[i].y <= 100;
     }
-    int button = HIDARI_BUTTON;
-    if (args.words.size() == 3) {
-        const std::string& b = args.words[2];
+    button = HIDARI_BUTTON;
+    if (ok && n == 2 * count + 1) {
+        const std::string& b = args.words[n - 1];
         if (b == "left") {
             button = HIDARI_BUTTON;
         } else if (b == "right") {
             button = MIGI_BUTTON;
-        } else if (b == "middle") {
+        } else if (b == "middle" && count == 1) {
             button = 4;
         } else {
-            print_error(ctx, "usage: " + std::string(args.usage));
-            return;
+            ok = false;
         }
     }
-    ctx.window.sink->mouseDown(button, BAN_X0 + MASU_W * (cx + 0.5), BAN_Y0 + MASU_H * (cy + 0.5));
+    if (!ok) print_error(ctx, "usage: " + std::string(args.usage));
+    return ok;
+}
+
+// The centre of a cell, where the driver's pointer presses it.
+Twips centre(Cell c) {
+    return cell_twips(c.x + 0.5, c.y + 0.5);
+}
+
+// click CX CY [left|right|middle]: a button pressed at the centre of cell
+// (CX, CY) of the window grid and let go there. The board is 1..9 x 1..9,
+// the bottom hand stand column 11, the top hand stand column -1.
+void cmd_click(Context& ctx, const Args& args) {
+    Cell at{0, 0};
+    int button = 0;
+    if (!parse_cells(ctx, args, 1, &at, button)) return;
+    const Twips p = centre(at);
+    ctx.window.sink->mouseDown(button, p.x, p.y);
+    ctx.window.sink->mouseUp(button, p.x, p.y);
+}
+
+// drag CX1 CY1 CX2 CY2 [left|right]: a button pressed at the centre of the
+// first cell, held while the pointer moves, and let go over the second.
+void cmd_drag(Context& ctx, const Args& args) {
+    Cell cells[2] = {{0, 0}, {0, 0}};
+    int button = 0;
+    if (!parse_cells(ctx, args, 2, cells, button)) return;
+    const Twips from = centre(cells[0]), to = centre(cells[1]);
+    ctx.window.sink->mouseDown(button, from.x, from.y);
+    ctx.window.sink->mouseUp(button, to.x, to.y);
 }
 
 // menu NAME: a menu header or item clicked, by control name.
@@ -80,21 +110,30 @@ void cmd_answer(Context& ctx, const Args& args) {
     ctx.window.pf.dialogs.queueAnswer(a == "yes");
 }
 
-// key CODE: a key press with character code CODE (27 is Esc).
+// key CODE|NAME: a key press with character code CODE (27 is Esc), or a key
+// by its name: Esc, or a menu item's shortcut key as Qt writes it (Left,
+// Right, Home, F1, Ctrl+S, Ctrl+O), which reaches the item as the window's
+// shortcut does. Names are matched exactly.
 void cmd_key(Context& ctx, const Args& args) {
     int code = 0;
     if (!expect_words(ctx, args, 1)) return;
-    if (!parse_int(args.words[0], code) || code < 0 || code > 0x10FFFF) {
+    const std::string& word = args.words[0];
+    if (word == "Esc") {
+        ctx.window.sink->keyPress(27);
+    } else if (const platform::MenuEntry* item = ctx.window.pf.menu.findShortcut(word)) {
+        ctx.window.sink->menuShortcut(item->name);
+    } else if (parse_int(word, code) && code >= 0 && code <= 0x10FFFF) {
+        ctx.window.sink->keyPress(code);
+    } else {
         print_error(ctx, "usage: " + std::string(args.usage));
-        return;
     }
-    ctx.window.sink->keyPress(code);
 }
 
 }  // namespace
 
 void register_flow_commands(Registry& registry) {
     registry.add("click", "click CX CY [left|right|middle]", cmd_click);
+    registry.add("drag", "drag CX1 CY1 CX2 CY2 [left|right]", cmd_drag);
     registry.add("menu", "menu NAME", cmd_menu);
     registry.add("answer", "answer yes|no", cmd_answer);
     registry.add("key", "key CODE", cmd_key);

@@ -18,8 +18,8 @@ void print_events(Context& ctx);
 // True once the program has ended (終わり, Esc, closing the window).
 bool program_ended(const Context& ctx);
 
-// click CX CY [left|right|middle], menu NAME, answer yes|no, key CODE
-// (commands_flow.cpp).
+// click CX CY [left|right|middle], drag CX1 CY1 CX2 CY2 [left|right], menu
+// NAME, answer yes|no, key CODE|NAME (commands_flow.cpp).
 void register_flow_commands(Registry& registry);
 
 }  // namespace murokan::script
