@@ -1,15 +1,12 @@
-// Where the window was left comes back on the next start, unless no screen
-// shows that place any more; then the window keeps its centred default.
+// Which saved places count as on a screen, and saved files that hold no
+// usable place. Saving and restoring in the real window: smoke_xvfb_test.
 #include "platform/qt/window_placement.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QMainWindow>
-#include <QScreen>
-#include <QSettings>
-#include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "qt_test_app.h"
 
@@ -39,72 +36,32 @@ TEST(WindowPlacement, APositionCountsWhenItsTitleBarCanBeGrabbed) {
     for (const Case& c : cases) EXPECT_EQ(onSomeScreen(c.pos, size, screens), c.on) << c.name;
 }
 
-class PlacementFile : public ::testing::Test {
-  protected:
-    PlacementFile() {
-        test::ensureQtApp();
-        dir = fs::temp_directory_path() / ("murokan-placement-" + std::to_string(getpid()));
-        fs::remove_all(dir);
-    }
-    ~PlacementFile() override { fs::remove_all(dir); }
-    QString file() const { return QString::fromStdString((dir / "murokan/window.ini").string()); }
-    void write(int x, int y, int w, int h, bool maximized) {
-        fs::create_directories(dir / "murokan");
-        QSettings ini(file(), QSettings::IniFormat);
-        ini.setValue("window/x", x);
-        ini.setValue("window/y", y);
-        ini.setValue("window/width", w);
-        ini.setValue("window/height", h);
-        ini.setValue("window/maximized", maximized);
-    }
-    fs::path dir;
-};
-
-TEST_F(PlacementFile, WhatIsSavedIsLoadedBack) {
-    QMainWindow w;
-    w.resize(640, 520);
-    w.move(40, 30);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    const WindowPlacement place(file());
-    EXPECT_FALSE(place.load().has_value());  // no file yet
-    place.save(w);
-    const auto p = place.load();
-    ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->size, QSize(640, 520));
-    EXPECT_EQ(p->pos, w.pos());
-    EXPECT_FALSE(p->maximized);
-}
-
-TEST_F(PlacementFile, ANewWindowTakesTheSavedPlaceOrKeepsItsDefault) {
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+TEST(WindowPlacement, OnlyAFileWithAWholePlaceIsUsed) {
+    test::ensureQtApp();
+    const fs::path file =
+        fs::temp_directory_path() / ("murokan-placement-" + std::to_string(getpid()) + ".ini");
     struct Case {
-        const char* name;
-        QPoint saved;
-        bool restored;
+        const char* text;
+        bool used;
     };
     const Case cases[] = {
-        {"on the screen", screen.topLeft() + QPoint(20, 10), true},
-        {"off every screen", screen.bottomRight() + QPoint(3000, 3000), false},
+        {"[window]\nx=-10\ny=20\nwidth=640\nheight=480\nmaximized=true\n", true},
+        {"[window]\nx=10\ny=20\nwidth=0\nheight=480\n", false},
+        {"[window]\nx=10\ny=20\nwidth=wide\nheight=480\n", false},
+        {"[window]\nx=10\nwidth=640\nheight=480\n", false},
+        {"\x89PNG\r\n\x1a\n", false},
     };
     for (const Case& c : cases) {
-        write(c.saved.x(), c.saved.y(), 400, 300, false);
-        QMainWindow w;
-        w.resize(500, 420);
-        w.move(screen.topLeft() + QPoint(60, 50));  // the default the window chose itself
-        WindowPlacement(file()).show(w);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w)) << c.name;
-        EXPECT_EQ(w.pos(), c.restored ? c.saved : screen.topLeft() + QPoint(60, 50)) << c.name;
-        EXPECT_EQ(w.size(), c.restored ? QSize(400, 300) : QSize(500, 420)) << c.name;
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << c.text;
+        const auto p = WindowPlacement(QString::fromStdString(file.string())).load();
+        ASSERT_EQ(p.has_value(), c.used) << c.text;
+        if (p) {
+            EXPECT_EQ(p->pos, QPoint(-10, 20));
+            EXPECT_EQ(p->size, QSize(640, 480));
+            EXPECT_TRUE(p->maximized);
+        }
     }
-}
-
-TEST_F(PlacementFile, AFileWithoutAUsableSizeIsIgnored) {
-    write(10, 10, 0, 300, false);
-    EXPECT_FALSE(WindowPlacement(file()).load().has_value());
-    fs::create_directories(dir / "murokan");
-    QSettings(file(), QSettings::IniFormat).setValue("window/width", "wide");
-    EXPECT_FALSE(WindowPlacement(file()).load().has_value());
+    fs::remove(file);
 }
 
 }  // namespace
