@@ -65,6 +65,8 @@ class Timeline : public platform::Canvas, public platform::Clock, public platfor
         log("輪郭 " + std::to_string(colour) + " " + cell(x1, y1));
     }
     void refresh() override { log("更新"); }
+    // The piece in flight over the canvas is no drawing: the timeline leaves it out.
+    void dragPicture(int) override {}
     double now() override {
         rp_.clock.advance(seconds_per_reading);
         return rp_.clock.now();
