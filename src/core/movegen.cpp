@@ -222,6 +222,12 @@ void generate_moves(GameState& g, MoveList& out) {
     drops(g, empty, out);
 }
 
+void generate_board_moves(GameState& g, MoveList& out) {
+    out.count = 0;
+    if (!bottom_to_move(g) && !top_to_move(g)) return;
+    board_moves(g, out);
+}
+
 bool is_legal_move(GameState& g, const Move& m) {
     if (m.is_drop()) return legal_drop(g, m);
     if (m.x1 < 1 || m.x1 > BAN_SIZE || m.y1 < 1 || m.y1 > BAN_SIZE) return false;
