@@ -22,6 +22,7 @@ constexpr int kTakeScore = 1 << 28;
 constexpr int kKillerScore = 1 << 27;
 constexpr int kOwnLossScore = -(1 << 27);
 constexpr int kHistoryCap = 1 << 24;
+constexpr int kPicks = 4;  // moves picked one by one before the rest is sorted
 
 int to_tt(int s, int ply) {
     return s >= kMateBound ? s + ply : s <= -kMateBound ? s - ply : s;
@@ -50,6 +51,8 @@ bool can_take_king(const GameState& g) {
 struct Searcher::Frame {
     MoveList list;
     int score[MoveList::kCapacity];
+    std::uint64_t keys[MoveList::kCapacity];  // scratch of sort_rest
+    Move spare[MoveList::kCapacity];
 };
 
 Searcher::Searcher(const EvalWeights& weights, int tt_bits)
@@ -203,7 +206,11 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     int best = -kInfinity;
     Move best_move;
     for (int i = 0; i < f.list.count; ++i) {
-        pick(f, i);
+        if (i < kPicks) {
+            pick(f, i);
+        } else if (i == kPicks) {
+            sort_rest(f, i);
+        }
         const Move m = f.list.moves[i];
         const bool quiet = f.score[i] < kKillerScore - 1;
         GameState child = g;
@@ -273,7 +280,7 @@ int Searcher::root(GameState& g, ZobristKey key, int depth, int alpha, int beta,
         // The best move leads the next iteration; the others keep their order.
         best = f.list.moves[best_index];
         std::rotate(f.list.moves, f.list.moves + best_index, f.list.moves + best_index + 1);
-        if (limits_.use_tt) tt_.store(key, best, best_score, depth, Bound::Exact);
+        if (limits_.use_tt && !aborted_) tt_.store(key, best, best_score, depth, Bound::Exact);
     }
     return best_index >= 0 ? best_score : -kInfinity;
 }
@@ -323,6 +330,22 @@ SearchResult Searcher::search(const GameState& start, const SearchLimits& limits
     result.seconds = elapsed();
     result.stopped = stopped_;
     return result;
+}
+
+// Sorts moves from..count by score, best first, in one go: once the first few
+// picks have not cut the node, it is likely to try them all.
+void Searcher::sort_rest(Frame& f, int from) {
+    const int n = f.list.count;
+    for (int j = from; j < n; ++j) {
+        const auto biased = static_cast<std::uint32_t>(f.score[j]) ^ 0x80000000u;
+        f.keys[j] = (std::uint64_t{~biased} << 32) | static_cast<std::uint32_t>(j);
+    }
+    std::sort(f.keys + from, f.keys + n);
+    for (int j = from; j < n; ++j) f.spare[j] = f.list.moves[f.keys[j] & 0xFFFFFFFFu];
+    for (int j = from; j < n; ++j) {
+        f.score[j] = static_cast<int>(~static_cast<std::uint32_t>(f.keys[j] >> 32) ^ 0x80000000u);
+        f.list.moves[j] = f.spare[j];
+    }
 }
 
 // Brings the best-scored of moves i.. to place i.

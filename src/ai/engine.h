@@ -80,6 +80,7 @@ class Searcher {
     int root(GameState& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
     void order(const GameState& g, Frame& f, const Move& hash_move, int ply);
     static void pick(Frame& f, int i);
+    static void sort_rest(Frame& f, int from);
     bool out_of_budget();
     void remember_cutoff(const Move& m, int depth, int ply);
 

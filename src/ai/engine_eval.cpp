@@ -73,6 +73,23 @@ KingDoors king_doors(const GameState& g, int kx, int ky, int enemy) {
     return d;
 }
 
+// Pieces gathered round the enemy king, top side's view: 2 for each piece
+// next to it, 1 for each two squares away.
+int tropism(const GameState& g, int tx, int ty, int bx, int by) {
+    int t = 0;
+    for (int x = 1; x <= BAN_SIZE; ++x) {
+        for (int y = 1; y <= BAN_SIZE; ++y) {
+            const int c = g.ban[x][y];
+            if (c == KARA || c == OU || c == -OU) continue;
+            const int kx = c > 0 ? bx : tx, ky = c > 0 ? by : ty;
+            const int dx = x > kx ? x - kx : kx - x, dy = y > ky ? y - ky : ky - y;
+            const int near = 3 - (dx > dy ? dx : dy);
+            if (near > 0) t += c > 0 ? near : -near;
+        }
+    }
+    return t;
+}
+
 }  // namespace
 
 bool EvalWeights::set(const char* name, int value) {
@@ -84,6 +101,7 @@ bool EvalWeights::set(const char* name, int value) {
     if (n == "hand_percent") return hand_percent = value, true;
     if (n == "king_open") return king_open = value, true;
     if (n == "king_threat") return king_threat = value, true;
+    if (n == "king_tropism") return king_tropism = value, true;
     if (n == "king_attack") return king_attack = value, true;
     if (n == "mobility") return mobility = value, true;
     return false;
@@ -137,6 +155,8 @@ int Evaluator::evaluate(GameState& g) {
         const KingDoors d = king_doors(g, bx, by, 1);
         top += d.open * w_.king_open + (bottom ? d.threats * w_.king_threat : 0);
     }
+    if (w_.king_tropism != 0 && tx != 0 && bx != 0)
+        top += tropism(g, tx, ty, bx, by) * w_.king_tropism;
     if (w_.king_attack != 0 || w_.mobility != 0) {
         勢力調査(g, maps_);
         int reach = 0;

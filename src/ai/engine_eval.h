@@ -22,6 +22,8 @@ struct EvalWeights {
     int king_open = 12;
     // Per such side that an enemy piece can strike this very move.
     int king_threat = 150;
+    // Per piece near the enemy king: 2 when next to it, 1 two squares away.
+    int king_tropism = 0;
     // Per enemy piece reaching a square next to the king, from the influence
     // maps (0 leaves the survey out).
     int king_attack = 0;
@@ -29,7 +31,8 @@ struct EvalWeights {
     int mobility = 0;
 
     // Sets the weight called `name` (board1..7, promoted1..7, hand_percent,
-    // king_open, king_threat, king_attack, mobility); false for an unknown name.
+    // king_open, king_threat, king_tropism, king_attack, mobility); false for
+    // an unknown name.
     bool set(const char* name, int value);
 };
 

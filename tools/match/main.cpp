@@ -150,8 +150,23 @@ Options parse(int argc, char** argv) {
     return o;
 }
 
+// True when the side to move of g can take a king with its next move.
+bool king_falls_next(const GameState& g) {
+    GameState work = g;
+    MoveList list;
+    generate_moves(work, list);
+    for (const Move& m : list) {
+        GameState next = g;
+        play_move(next, m);
+        if (next.shuukyoku != 0) return true;
+    }
+    return false;
+}
+
 // The start position with a few random plies played, the same for both games
-// of pair `pair`; which side moves first alternates between pairs.
+// of pair `pair`; which side moves first alternates between pairs. No random
+// ply leaves a king that can be taken at once: the opening only varies the
+// games and must not decide them.
 GameState opening(const Options& o, int pair) {
     GameState g;
     if (parse_sfen(kStartSfen, g) != nullptr) std::abort();
@@ -164,17 +179,14 @@ GameState opening(const Options& o, int pair) {
     MoveList list;
     for (int ply = 0; ply < o.opening_plies; ++ply) {
         generate_moves(g, list);
-        if (list.count == 0) break;
-        // A random move that does not end the game at once.
-        for (int tries = 0; tries < 32; ++tries) {
+        for (int tries = 0; tries < 64 && list.count > 0; ++tries) {
             GameState next = g;
             play_move(next, list.moves[rng() % list.count]);
-            if (next.shuukyoku == 0 || tries == 31) {
+            if (next.shuukyoku == 0 && !king_falls_next(next)) {
                 g = next;
                 break;
             }
         }
-        if (g.shuukyoku != 0) break;
     }
     return g;
 }
