@@ -16,14 +16,14 @@ struct EvalWeights {
     int board[8] = {0, 100, 300, 380, 500, 560, 750, 900};
     int promoted[8] = {0, 520, 500, 500, 540, 0, 1000, 1150};
     // A piece in hand is worth its board value times hand_percent / 100.
-    int hand_percent = 115;
+    int hand_percent = 95;
     // Per open side of a king: an empty neighbour from which a piece striking
     // towards the king would find it jammed.
     int king_open = 12;
     // Per such side that an enemy piece can strike this very move.
     int king_threat = 150;
     // Per piece near the enemy king: 2 when next to it, 1 two squares away.
-    int king_tropism = 0;
+    int king_tropism = 8;
     // Per enemy piece reaching a square next to the king, from the influence
     // maps (0 leaves the survey out).
     int king_attack = 0;

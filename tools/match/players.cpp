@@ -34,12 +34,12 @@ std::unique_ptr<Player> make_player(const std::string& name, const PlayerOptions
     if (level >= 1 && level < kFirstSearchLevel) return make_one_ply_player(level);
     if (level < kFirstSearchLevel || level > kLastLevel) return nullptr;
     SearchLimits limits = level_limits(level);
-    // A node budget alone makes the games reproducible: no clock then.
-    if (o.nodes) {
-        limits.nodes = *o.nodes;
-        limits.movetime_ms = 0;
+    // A budget given on the command line replaces the level's own; a node
+    // budget alone makes the games reproducible (no clock then).
+    if (o.nodes || o.movetime_ms) {
+        limits.nodes = o.nodes.value_or(0);
+        limits.movetime_ms = o.movetime_ms.value_or(0);
     }
-    if (o.movetime_ms) limits.movetime_ms = *o.movetime_ms;
     if (o.depth) limits.depth = *o.depth;
     return std::make_unique<SearchPlayer>(limits, o.weights);
 }
