@@ -4,6 +4,10 @@
 // whose chain takes an enemy piece (the king first, then the bigger piece),
 // then the two killers of the ply, then by history; moves that sandwich one
 // of the mover's own pieces (handing it to the enemy) come last.
+//
+// A king that can be struck gets no extra ply: tried as an extension, it cost
+// more nodes than it won games (2 wins in 22 against BASELINE2 at 100,000
+// nodes a move, against 11 in 24 without it).
 #include "ai/engine.h"
 
 #include <algorithm>
