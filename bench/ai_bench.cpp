@@ -16,6 +16,7 @@
 #include "ai/search.h"
 #include "core/movegen.h"
 #include "core/sfen.h"
+#include "search_bench.h"
 
 namespace {
 
@@ -140,6 +141,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    murokan::bench::print_search_speed();
     対局掃引();
     return 0;
 }

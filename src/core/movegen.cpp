@@ -1,6 +1,8 @@
 // Legal move generation and playing a move, allocation-free.
 #include "core/movegen.h"
 
+#include <cstdint>
+
 namespace murokan {
 
 bool owns_piece(const GameState& g, int code) {
@@ -23,41 +25,179 @@ Move make(int x1, int y1, int x2, int y2, int piece, bool promote) {
                 static_cast<std::int16_t>(piece), promote};
 }
 
-void board_moves(GameState& g, MoveList& out) {
-    for (int x1 = 1; x1 <= BAN_SIZE; ++x1) {
-        for (int y1 = 1; y1 <= BAN_SIZE; ++y1) {
-            const int code = g.ban[x1][y1];
-            if (!owns_piece(g, code)) continue;
-            for (int x2 = 1; x2 <= BAN_SIZE; ++x2) {
-                for (int y2 = 1; y2 <= BAN_SIZE; ++y2) {
-                    if (移動チェック(g, x1, y1, x2, y2, code) != FLAG_ON) continue;
-                    const bool may_promote = 調査_駒成(g, x1, y1, x2, y2, code) == FLAG_ON;
-                    if (may_promote) out.push(make(x1, y1, x2, y2, code, true));
-                    if (移動後チェック(y2, code) == FLAG_ON) {
-                        out.push(make(x1, y1, x2, y2, code, false));
-                    }
-                }
-            }
-        }
+// A set of board squares, one bit per square at (x - 1) * 9 + (y - 1), so
+// that ascending bits run column by column and row by row within a column:
+// the order in which 移動チェック's callers have always tried destinations.
+using Squares = unsigned __int128;
+
+constexpr Squares bit(int x, int y) {
+    return Squares{1} << ((x - 1) * 9 + (y - 1));
+}
+
+constexpr Squares row_set(int y) {
+    Squares s = 0;
+    for (int x = 1; x <= BAN_SIZE; ++x) s |= bit(x, y);
+    return s;
+}
+
+constexpr Squares column_set(int x) {
+    Squares s = 0;
+    for (int y = 1; y <= BAN_SIZE; ++y) s |= bit(x, y);
+    return s;
+}
+
+bool on_board(int x, int y) {
+    return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
+}
+
+struct Offset {
+    std::int8_t dx, dy;  // dy counted forward: +1 is one row towards the enemy
+};
+
+// How each kind moves, forward as the piece's own side sees it.
+struct Pattern {
+    const Offset* steps;
+    int step_count;
+    const Offset* rays;
+    int ray_count;
+};
+
+constexpr Offset kPawn[] = {{0, 1}};
+constexpr Offset kKnight[] = {{-1, 2}, {1, 2}};
+constexpr Offset kSilver[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}};
+constexpr Offset kGold[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}};
+constexpr Offset kDiagonal[] = {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
+constexpr Offset kStraight[] = {{0, 1}, {-1, 0}, {1, 0}, {0, -1}};
+constexpr Offset kKing[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+
+// The pattern of a code's kind; no steps and no rays for codes that never move.
+Pattern pattern_of(int code) {
+    switch (code < 0 ? -code : code) {
+        case HU:
+            return {kPawn, 1, nullptr, 0};
+        case KYOU:
+            return {nullptr, 0, kPawn, 1};
+        case KEI:
+            return {kKnight, 2, nullptr, 0};
+        case GIN:
+            return {kSilver, 5, nullptr, 0};
+        case KIN:
+        case HU_NARI:
+        case KYOU_NARI:
+        case KEI_NARI:
+        case GIN_NARI:
+            return {kGold, 6, nullptr, 0};
+        case KAKU:
+            return {nullptr, 0, kDiagonal, 4};
+        case KAKU_NARI:
+            return {kStraight, 4, kDiagonal, 4};
+        case SYA:
+            return {nullptr, 0, kStraight, 4};
+        case SYA_NARI:
+            return {kDiagonal, 4, kStraight, 4};
+        case OU:
+            return {kKing, 8, nullptr, 0};
+        default:
+            return {nullptr, 0, nullptr, 0};
     }
 }
 
-void drops(GameState& g, MoveList& out) {
+// The empty squares the piece `code` on (x, y) may move to.
+Squares destinations(const GameState& g, int x, int y, int code) {
+    const int forward = code > 0 ? 1 : -1;
+    const Pattern p = pattern_of(code);
+    Squares to = 0;
+    for (int i = 0; i < p.step_count; ++i) {
+        const int tx = x + p.steps[i].dx;
+        const int ty = y + p.steps[i].dy * forward;
+        if (on_board(tx, ty) && g.ban[tx][ty] == KARA) to |= bit(tx, ty);
+    }
+    for (int i = 0; i < p.ray_count; ++i) {
+        const int dx = p.rays[i].dx;
+        const int dy = p.rays[i].dy * forward;
+        for (int tx = x + dx, ty = y + dy; on_board(tx, ty) && g.ban[tx][ty] == KARA;
+             tx += dx, ty += dy) {
+            to |= bit(tx, ty);
+        }
+    }
+    return to;
+}
+
+// Calls f(x, y) for each square of `s`, in ascending bit order.
+template <typename F>
+void for_each_square(Squares s, F&& f) {
+    while (s != 0) {
+        const auto lo = static_cast<std::uint64_t>(s);
+        const int i = lo != 0 ? __builtin_ctzll(lo)
+                              : 64 + __builtin_ctzll(static_cast<std::uint64_t>(s >> 64));
+        s &= s - 1;
+        f(i / 9 + 1, i % 9 + 1);
+    }
+}
+
+// Board moves in the order sources (column, then row), destinations (column,
+// then row), the promoted form before the plain one. Also gathers the empty
+// squares and refreshes the two-pawn flags from the same scan, for the drops.
+Squares board_moves(GameState& g, MoveList& out) {
+    Squares empty = 0;
+    for (int x1 = 1; x1 <= BAN_SIZE; ++x1) {
+        g.nifu_ji[x1] = 0;
+        g.nifu_teki[x1] = 0;
+        for (int y1 = 1; y1 <= BAN_SIZE; ++y1) {
+            const int code = g.ban[x1][y1];
+            if (code == KARA) {
+                empty |= bit(x1, y1);
+                continue;
+            }
+            if (code == -HU) g.nifu_ji[x1] = 1;
+            if (code == HU) g.nifu_teki[x1] = 1;
+            if (!owns_piece(g, code)) continue;
+            for_each_square(destinations(g, x1, y1, code), [&](int x2, int y2) {
+                if (調査_駒成(g, x1, y1, x2, y2, code) == FLAG_ON) {
+                    out.push(make(x1, y1, x2, y2, code, true));
+                }
+                if (移動後チェック(y2, code) == FLAG_ON)
+                    out.push(make(x1, y1, x2, y2, code, false));
+            });
+        }
+    }
+    return empty;
+}
+
+// The empty squares where a drop of `code` is allowed: no second unpromoted
+// pawn of a side on a column, no pawn or lance on the last row, no knight on
+// the last two rows.
+Squares drop_squares(const GameState& g, Squares empty, int code) {
+    const bool top = code > 0;
+    const int last = top ? 9 : 1;
+    const int second_last = top ? 8 : 2;
+    switch (code < 0 ? -code : code) {
+        case HU: {
+            const int* nifu = top ? g.nifu_teki : g.nifu_ji;
+            for (int x = 1; x <= BAN_SIZE; ++x) {
+                if (nifu[x] == 1) empty &= ~column_set(x);
+            }
+            return empty & ~row_set(last);
+        }
+        case KYOU:
+            return empty & ~row_set(last);
+        case KEI:
+            return empty & ~row_set(last) & ~row_set(second_last);
+        default:
+            return empty;
+    }
+}
+
+void drops(GameState& g, Squares empty, MoveList& out) {
     const bool bottom = bottom_to_move(g);
     const int* hand = bottom ? g.mochi_ji : g.mochi_teki;
-    調査_2歩フラグ設定(g);
     for (int kind = 1; kind <= 7; ++kind) {
         if (hand[kind] <= 0) continue;
         const int x1 = bottom ? JI_MOCHI_X : TEKI_MOCHI_X;
         const int y1 = bottom ? kind + 2 : kind;
         const int code = bottom ? -10 * kind : 10 * kind;
-        for (int x2 = 1; x2 <= BAN_SIZE; ++x2) {
-            for (int y2 = 1; y2 <= BAN_SIZE; ++y2) {
-                if (移動チェック(g, x1, y1, x2, y2, code) == FLAG_ON) {
-                    out.push(make(x1, y1, x2, y2, code, false));
-                }
-            }
-        }
+        for_each_square(drop_squares(g, empty, code),
+                        [&](int x2, int y2) { out.push(make(x1, y1, x2, y2, code, false)); });
     }
 }
 
@@ -78,8 +218,14 @@ bool legal_drop(GameState& g, const Move& m) {
 void generate_moves(GameState& g, MoveList& out) {
     out.count = 0;
     if (!bottom_to_move(g) && !top_to_move(g)) return;
+    const Squares empty = board_moves(g, out);
+    drops(g, empty, out);
+}
+
+void generate_board_moves(GameState& g, MoveList& out) {
+    out.count = 0;
+    if (!bottom_to_move(g) && !top_to_move(g)) return;
     board_moves(g, out);
-    drops(g, out);
 }
 
 bool is_legal_move(GameState& g, const Move& m) {

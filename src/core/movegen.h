@@ -70,6 +70,10 @@ bool bottom_to_move(const GameState& g);
 // two-pawn flags and overwrites nari_koma. No side to move gives no moves.
 void generate_moves(GameState& g, MoveList& out);
 
+// The board moves of generate_moves alone, in the same order, without the
+// drops (which never start a strike chain). Same side effects.
+void generate_board_moves(GameState& g, MoveList& out);
+
 // True when `m` is legal for the side to move: a piece of its own (or a held
 // kind, from its own hand), 移動チェック, promotion only where 調査_駒成 allows
 // it and never refused where the piece could not move again. Refreshes the

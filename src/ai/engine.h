@@ -1,0 +1,101 @@
+// The searching computer (LEVEL4, LEVEL5): alpha-beta over the game's own
+// rules, for whichever side is to move. Every move is played with play_move on
+// a copy of the position, so legality, drops, promotion and the strike chain
+// are exactly the game's. Nothing is allocated while searching: the searcher
+// allocates its table and per-ply move lists once, when it is made.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "ai/engine_eval.h"
+#include "ai/transposition.h"
+#include "ai/zobrist.h"
+#include "core/game_state.h"
+#include "core/movegen.h"
+
+namespace murokan {
+
+// What bounds one search. Any bound that is reached ends it; the move of the
+// deepest finished iteration (or a better one found since) is played.
+struct SearchLimits {
+    int depth = 64;          // deepest iteration
+    std::int64_t nodes = 0;  // node budget, 0 for none; the same budget always
+                             // gives the same move
+    int movetime_ms = 0;     // wall-clock budget, 0 for none; never overrun by
+                             // more than a few milliseconds
+    bool use_tt = true;      // the transposition table (off only to test it)
+    bool prune = true;       // null moves and late-move reductions
+};
+
+// Told after each finished iteration.
+struct SearchInfo {
+    int depth = 0;
+    int score = 0;  // side to move's view; beyond kMateBound a forced win
+    std::int64_t nodes = 0;
+    double seconds = 0;
+    Move best;
+};
+
+struct SearchResult {
+    bool found = false;  // false when the side to move has no move, or the game is over
+    Move move;
+    int score = 0;
+    int depth = 0;  // deepest finished iteration
+    std::int64_t nodes = 0;
+    double seconds = 0;
+    bool stopped = false;  // ended by the stop flag
+};
+
+using SearchProgress = std::function<void(const SearchInfo&)>;
+
+class Searcher {
+  public:
+    // A table of 2^tt_bits entries (24 bytes each).
+    explicit Searcher(const EvalWeights& weights = {}, int tt_bits = 20);
+    ~Searcher();
+    Searcher(const Searcher&) = delete;
+    Searcher& operator=(const Searcher&) = delete;
+
+    // Chooses a move for the side to move of g. `stop`, when given, is polled
+    // every few hundred nodes (well under a millisecond); once it reads true
+    // the search ends and returns what it has. `progress`, when given, is
+    // called from this thread after each finished iteration.
+    SearchResult search(const GameState& g, const SearchLimits& limits,
+                        const std::atomic<bool>* stop = nullptr,
+                        const SearchProgress& progress = {});
+
+    // Forgets what earlier searches learned (table, killers, history).
+    void new_game();
+
+  private:
+    struct Frame;
+
+    int negamax(GameState& g, ZobristKey key, int depth, int alpha, int beta, int ply,
+                bool allow_null);
+    int quiesce(GameState& g, int alpha, int beta, int ply, int qdepth);
+    int root(GameState& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
+    void order(const GameState& g, Frame& f, const Move& hash_move, int ply);
+    static void pick(Frame& f, int i);
+    static void sort_rest(Frame& f, int from);
+    bool out_of_budget();
+    void remember_cutoff(const Move& m, int depth, int ply);
+
+    Evaluator eval_;
+    TranspositionTable tt_;
+    std::unique_ptr<Frame[]> frames_;
+    Move killers_[128][2];
+    int history_[161][81];
+
+    SearchLimits limits_;
+    const std::atomic<bool>* stop_ = nullptr;
+    std::chrono::steady_clock::time_point start_, deadline_;
+    std::int64_t nodes_ = 0;
+    bool aborted_ = false;
+    bool stopped_ = false;
+};
+
+}  // namespace murokan

@@ -1,0 +1,28 @@
+// Zobrist keys of a position: board, both hands and the side to move. The
+// search keys its transposition table with them and keeps them up to date
+// from what each move reports, instead of rescanning the board.
+#pragma once
+
+#include <cstdint>
+
+#include "core/game_state.h"
+#include "core/movegen.h"
+
+namespace murokan {
+
+using ZobristKey = std::uint64_t;
+
+// The key of g computed from scratch. Which side moves first plays no part;
+// only whether the bottom side is the one to move.
+ZobristKey zobrist_key(const GameState& g);
+
+// The key of `after`, where `after` is `before` (whose key is `key`) with `m`
+// played by play_move, and `r` is what play_move reported.
+ZobristKey zobrist_after(ZobristKey key, const GameState& before, const GameState& after,
+                         const Move& m, const PlayReport& r);
+
+// The key after the side to move changes with nothing played (a pass, as the
+// search's null move makes it, or a side with no move at all).
+ZobristKey zobrist_pass(ZobristKey key);
+
+}  // namespace murokan

@@ -1,0 +1,304 @@
+// murokan-match: plays games between two computer players and reports the
+// score of the first.
+//
+//   murokan-match --a LEVEL4 --b LEVEL3 --games N [--movetime MS] [--nodes N]
+//                 [--seed S] [--jobs J] [--opening-plies K] [--verbose 1]
+//                 [--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-eval k=v,...]
+//                 [--b-movetime MS] [--b-nodes N] [--b-depth D] [--b-eval k=v,...]
+//
+// Players: LEVEL1..LEVEL5, BASELINE2. --movetime and --nodes bound every
+// searching player (LEVEL4, LEVEL5) that has no bound of its own; a node
+// budget without a time makes the games reproducible. Games come in pairs
+// from one seeded random opening, --a playing the bottom side in the first
+// and the top side in the second; which side moves first alternates between
+// pairs. A game still running after 500 plies is a draw. A progress bar goes
+// to stderr; the last line on stdout is
+//   games N wins W losses L draws D score S elo E ci C
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/movegen.h"
+#include "core/sfen.h"
+#include "match/elo.h"
+#include "match/players.h"
+
+namespace murokan::match {
+
+namespace {
+
+constexpr int kMaxPlies = 500;
+constexpr int kOverrunMs = 50;
+
+struct Options {
+    std::string a, b;
+    int games = 0;
+    unsigned seed = 1;
+    int jobs = 1;
+    int opening_plies = 4;
+    bool verbose = false;  // each game's moves and end to stderr
+    PlayerOptions a_opts, b_opts;
+};
+
+struct Outcome {
+    int a_result = 0;  // 1 win, 0 draw, -1 loss
+    int plies = 0;
+    double longest_ms[2] = {0, 0};  // a, b
+    int overruns[2] = {0, 0};
+    bool illegal = false;
+    std::string moves;  // USI, with --verbose
+};
+
+[[noreturn]] void usage(const char* why) {
+    std::fprintf(stderr, "murokan-match: %s\n", why);
+    std::fprintf(stderr,
+                 "usage: murokan-match --a PLAYER --b PLAYER --games N [--movetime MS] "
+                 "[--nodes N] [--seed S] [--jobs J] [--opening-plies K] "
+                 "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-eval k=v,...] "
+                 "(and the same for --b)\nplayers: LEVEL1..LEVEL5, BASELINE2\n");
+    std::exit(2);
+}
+
+long long number(const char* text) {
+    char* end = nullptr;
+    const long long v = std::strtoll(text, &end, 10);
+    if (end == text || *end != '\0' || v < 0) usage("not a number");
+    return v;
+}
+
+void parse_weights(const std::string& text, EvalWeights& w) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t comma = text.find(',', at);
+        if (comma == std::string::npos) comma = text.size();
+        const std::string item = text.substr(at, comma - at);
+        const std::size_t eq = item.find('=');
+        if (eq == std::string::npos) usage("an evaluation weight is name=value");
+        const std::string name = item.substr(0, eq);
+        const std::string value = item.substr(eq + 1);
+        char* end = nullptr;
+        const long v = std::strtol(value.c_str(), &end, 10);
+        if (end == value.c_str() || *end != '\0' || !w.set(name.c_str(), static_cast<int>(v))) {
+            usage("unknown evaluation weight");
+        }
+        at = comma + 1;
+    }
+}
+
+Options parse(int argc, char** argv) {
+    Options o;
+    std::optional<int> movetime;
+    std::optional<long long> nodes;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) usage("every option takes a value");
+        const char* v = argv[++i];
+        if (arg == "--a")
+            o.a = v;
+        else if (arg == "--b")
+            o.b = v;
+        else if (arg == "--games")
+            o.games = static_cast<int>(number(v));
+        else if (arg == "--seed")
+            o.seed = static_cast<unsigned>(number(v));
+        else if (arg == "--jobs")
+            o.jobs = static_cast<int>(number(v));
+        else if (arg == "--opening-plies")
+            o.opening_plies = static_cast<int>(number(v));
+        else if (arg == "--verbose")
+            o.verbose = number(v) != 0;
+        else if (arg == "--movetime")
+            movetime = static_cast<int>(number(v));
+        else if (arg == "--nodes")
+            nodes = number(v);
+        else if (arg == "--a-movetime")
+            o.a_opts.movetime_ms = static_cast<int>(number(v));
+        else if (arg == "--b-movetime")
+            o.b_opts.movetime_ms = static_cast<int>(number(v));
+        else if (arg == "--a-nodes")
+            o.a_opts.nodes = number(v);
+        else if (arg == "--b-nodes")
+            o.b_opts.nodes = number(v);
+        else if (arg == "--a-depth")
+            o.a_opts.depth = static_cast<int>(number(v));
+        else if (arg == "--b-depth")
+            o.b_opts.depth = static_cast<int>(number(v));
+        else if (arg == "--a-eval")
+            parse_weights(v, o.a_opts.weights);
+        else if (arg == "--b-eval")
+            parse_weights(v, o.b_opts.weights);
+        else
+            usage(("unknown option " + arg).c_str());
+    }
+    for (PlayerOptions* p : {&o.a_opts, &o.b_opts}) {
+        if (!p->movetime_ms && !p->nodes) {
+            p->movetime_ms = movetime;
+            p->nodes = nodes;
+        }
+    }
+    if (o.a.empty() || o.b.empty() || o.games <= 0) usage("--a, --b and --games are needed");
+    if (o.jobs < 1) o.jobs = 1;
+    if (!make_player(o.a, o.a_opts) || !make_player(o.b, o.b_opts)) usage("unknown player");
+    return o;
+}
+
+// True when the side to move of g can take a king with its next move.
+bool king_falls_next(const GameState& g) {
+    GameState work = g;
+    MoveList list;
+    generate_moves(work, list);
+    for (const Move& m : list) {
+        GameState next = g;
+        play_move(next, m);
+        if (next.shuukyoku != 0) return true;
+    }
+    return false;
+}
+
+// The start position with a few random plies played, the same for both games
+// of pair `pair`; which side moves first alternates between pairs. No random
+// ply leaves a king that can be taken at once: the opening only varies the
+// games and must not decide them.
+GameState opening(const Options& o, int pair) {
+    GameState g;
+    if (parse_sfen(kStartSfen, g) != nullptr) std::abort();
+    if (pair % 2 == 1) {
+        g.ji_teban = TEBAN_GOTE;
+        g.teki_teban = TEBAN_SENTE;
+        g.teban = g.teki_teban;
+    }
+    std::mt19937 rng(o.seed * 1000003u + static_cast<unsigned>(pair));
+    MoveList list;
+    for (int ply = 0; ply < o.opening_plies; ++ply) {
+        generate_moves(g, list);
+        for (int tries = 0; tries < 64 && list.count > 0; ++tries) {
+            GameState next = g;
+            play_move(next, list.moves[rng() % list.count]);
+            if (next.shuukyoku == 0 && !king_falls_next(next)) {
+                g = next;
+                break;
+            }
+        }
+    }
+    return g;
+}
+
+Outcome play_game(const Options& o, Player& a, Player& b, int index) {
+    Outcome out;
+    GameState g = opening(o, index / 2);
+    const bool a_bottom = index % 2 == 0;
+    a.new_game();
+    b.new_game();
+    int passes = 0;
+    for (out.plies = o.opening_plies; out.plies < kMaxPlies && g.shuukyoku == 0;) {
+        const int who = bottom_to_move(g) == a_bottom ? 0 : 1;
+        Player& p = who == 0 ? a : b;
+        const auto t0 = std::chrono::steady_clock::now();
+        const std::optional<Move> m = p.choose(g);
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
+        out.longest_ms[who] = std::max(out.longest_ms[who], ms);
+        if (p.budget_ms() > 0 && ms > p.budget_ms() + kOverrunMs) out.overruns[who] += 1;
+        if (!m) {
+            // No move at all: the turn passes, as in the game.
+            if (++passes == 2) break;
+            g.teban = -g.teban;
+            continue;
+        }
+        passes = 0;
+        GameState check = g;
+        if (!is_legal_move(check, *m)) {
+            std::fprintf(stderr, "\nillegal move %s by %s in %s\n", format_usi_move(*m).c_str(),
+                         who == 0 ? o.a.c_str() : o.b.c_str(), format_sfen(g).c_str());
+            out.illegal = true;
+            out.a_result = who == 0 ? -1 : 1;
+            return out;
+        }
+        if (o.verbose) out.moves += format_usi_move(*m) + " ";
+        play_move(g, *m);
+        ++out.plies;
+    }
+    if (o.verbose) out.moves += "final " + format_sfen(g);
+    if (g.shuukyoku != 0) {
+        const int a_code = a_bottom ? g.ji_teban : g.teki_teban;
+        out.a_result = g.shuukyoku == a_code ? 1 : -1;
+    }
+    return out;
+}
+
+void progress(int done, int total, int w, int l, int d) {
+    constexpr int kWidth = 30;
+    const int fill = done * kWidth / total;
+    std::fprintf(stderr, "\r[%.*s%*s] %d/%d  +%d -%d =%d", fill, "##############################",
+                 kWidth - fill, "", done, total, w, l, d);
+    if (done == total) std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+int run(const Options& o) {
+    std::vector<Outcome> results(o.games);
+    std::atomic<int> next{0};
+    std::mutex lock;
+    int done = 0, w = 0, l = 0, d = 0;
+    auto worker = [&] {
+        auto a = make_player(o.a, o.a_opts);
+        auto b = make_player(o.b, o.b_opts);
+        for (int i = next++; i < o.games; i = next++) {
+            const Outcome r = play_game(o, *a, *b, i);
+            std::lock_guard<std::mutex> guard(lock);
+            results[i] = r;
+            if (o.verbose) {
+                std::fprintf(stderr, "\ngame %d a_%s result %d plies %d: %s\n", i,
+                             i % 2 == 0 ? "bottom" : "top", r.a_result, r.plies, r.moves.c_str());
+            }
+            ++done;
+            w += r.a_result > 0;
+            l += r.a_result < 0;
+            d += r.a_result == 0;
+            progress(done, o.games, w, l, d);
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int j = 1; j < o.jobs; ++j) threads.emplace_back(worker);
+    worker();
+    for (std::thread& t : threads) t.join();
+
+    double longest[2] = {0, 0};
+    int overruns[2] = {0, 0}, illegal = 0;
+    long long plies = 0;
+    for (const Outcome& r : results) {
+        for (int i = 0; i < 2; ++i) {
+            longest[i] = std::max(longest[i], r.longest_ms[i]);
+            overruns[i] += r.overruns[i];
+        }
+        plies += r.plies;
+        illegal += r.illegal;
+    }
+    std::printf("a %s b %s\n", o.a.c_str(), o.b.c_str());
+    std::printf("plies_per_game %.1f illegal_moves %d\n", static_cast<double>(plies) / o.games,
+                illegal);
+    std::printf("longest_move_ms a %.1f b %.1f over_budget_moves a %d b %d\n", longest[0],
+                longest[1], overruns[0], overruns[1]);
+    const EloEstimate e = estimate_elo(w, l, d);
+    std::printf("games %d wins %d losses %d draws %d score %.1f elo %.0f ci %.0f\n", o.games, w, l,
+                d, e.score_percent, e.elo, e.ci);
+    return illegal == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+}  // namespace murokan::match
+
+int main(int argc, char** argv) {
+    const murokan::match::Options o = murokan::match::parse(argc, argv);
+    return murokan::match::run(o);
+}

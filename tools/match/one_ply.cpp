@@ -1,0 +1,75 @@
+// LEVEL1-3 for either side. The one-ply search only knows how to play the top
+// side, so for the bottom side the position is turned round: the board turned
+// by 180 degrees with every code negated, the hands and turn codes swapped.
+// Its move is turned back the same way.
+#include <memory>
+
+#include "ai/choose.h"
+#include "ai/com_state.h"
+#include "match/players.h"
+
+namespace murokan::match {
+
+namespace {
+
+GameState mirrored(const GameState& g) {
+    GameState m = g;
+    for (int x = 1; x <= BAN_SIZE; ++x) {
+        for (int y = 1; y <= BAN_SIZE; ++y) m.ban[10 - x][10 - y] = -g.ban[x][y];
+    }
+    for (int k = 0; k < 8; ++k) {
+        m.mochi_ji[k] = g.mochi_teki[k];
+        m.mochi_teki[k] = g.mochi_ji[k];
+    }
+    m.mochi_ji_kazu = g.mochi_teki_kazu;
+    m.mochi_teki_kazu = g.mochi_ji_kazu;
+    m.ji_teban = g.teki_teban;
+    m.teki_teban = g.ji_teban;
+    m.ji_ou_x = 10 - g.teki_ou_x;
+    m.ji_ou_y = 10 - g.teki_ou_y;
+    m.teki_ou_x = 10 - g.ji_ou_x;
+    m.teki_ou_y = 10 - g.ji_ou_y;
+    return m;
+}
+
+// A top-side move of the mirrored board as the bottom side's move.
+Move mirrored_move(const Move& t) {
+    Move m = t;
+    m.piece = static_cast<std::int16_t>(-t.piece);
+    m.x2 = static_cast<std::int8_t>(10 - t.x2);
+    m.y2 = static_cast<std::int8_t>(10 - t.y2);
+    if (t.x1 == TEKI_MOCHI_X) {
+        m.x1 = JI_MOCHI_X;
+        m.y1 = static_cast<std::int8_t>(t.y1 + 2);
+    } else {
+        m.x1 = static_cast<std::int8_t>(10 - t.x1);
+        m.y1 = static_cast<std::int8_t>(10 - t.y1);
+    }
+    return m;
+}
+
+class OnePlyPlayer : public Player {
+  public:
+    explicit OnePlyPlayer(int level) : level_(level), c_(std::make_unique<ComState>()) {}
+
+    std::optional<Move> choose(const GameState& g) override {
+        const bool bottom = bottom_to_move(g);
+        GameState work = bottom ? mirrored(g) : g;
+        work.com_level = level_;
+        const std::optional<Move> m = murokan::choose(work, *c_);
+        if (!m) return std::nullopt;
+        return bottom ? mirrored_move(*m) : *m;
+    }
+
+  private:
+    int level_;
+    std::unique_ptr<ComState> c_;
+};
+
+}  // namespace
+
+std::unique_ptr<Player> make_one_ply_player(int level) {
+    return std::make_unique<OnePlyPlayer>(level);
+}
+
+}  // namespace murokan::match
