@@ -61,6 +61,7 @@ struct Searcher::Frame {
 
 Searcher::Searcher(const EvalWeights& weights, int tt_bits)
     : eval_(weights), tt_(tt_bits), frames_(new Frame[kMaxPly]) {
+    seen_.reserve(1024);
     new_game();
 }
 
@@ -70,6 +71,20 @@ void Searcher::new_game() {
     tt_.clear();
     for (auto& k : killers_) k[0] = k[1] = Move{};
     for (auto& row : history_) std::fill(std::begin(row), std::end(row), 0);
+    seen_.clear();
+    std::fill(std::begin(seen_filter_), std::end(seen_filter_), 0);
+}
+
+// True when the position keyed `key` at `ply` stood earlier on this line with
+// the same side to move, or was a position of the game already. The game
+// knows no repetition rule, so going round only spends the 500 plies: scored
+// as a draw, it is what the side behind seeks and the side ahead avoids.
+bool Searcher::repeats(ZobristKey key, int ply) const {
+    for (int p = ply - 2; p >= 0; p -= 2) {
+        if (path_[p] == key) return true;
+    }
+    if ((seen_filter_[(key >> 6) & 63] & (std::uint64_t{1} << (key & 63))) == 0) return false;
+    return std::find(seen_.begin(), seen_.end(), key) != seen_.end();
 }
 
 bool Searcher::out_of_budget() {
@@ -168,6 +183,8 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
     if (can_take_king(g)) return kMate - ply - 1;
+    if (repeats(key, ply)) return 0;
+    path_[ply] = key;
     if (ply >= kMaxPly - kMaxQDepth - 2) return eval_.evaluate(g);
 
     const int alpha_in = alpha;
@@ -311,6 +328,9 @@ SearchResult Searcher::search(const GameState& start, const SearchLimits& limits
     generate_moves(g, f.list);
     if (f.list.count == 0) return result;
     const ZobristKey key = zobrist_key(g);
+    path_[0] = key;
+    if (seen_.size() < seen_.capacity()) seen_.push_back(key);
+    seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
     order(g, f, Move{}, 0);
     for (int i = 0; i < f.list.count; ++i) pick(f, i);
     result.found = true;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ai/engine_eval.h"
 #include "ai/transposition.h"
@@ -68,7 +69,8 @@ class Searcher {
                         const std::atomic<bool>* stop = nullptr,
                         const SearchProgress& progress = {});
 
-    // Forgets what earlier searches learned (table, killers, history).
+    // Forgets what earlier searches learned (table, killers, history) and the
+    // positions of the game so far.
     void new_game();
 
   private:
@@ -82,6 +84,7 @@ class Searcher {
     static void pick(Frame& f, int i);
     static void sort_rest(Frame& f, int from);
     bool out_of_budget();
+    bool repeats(ZobristKey key, int ply) const;
     void remember_cutoff(const Move& m, int depth, int ply);
 
     Evaluator eval_;
@@ -89,6 +92,12 @@ class Searcher {
     std::unique_ptr<Frame[]> frames_;
     Move killers_[128][2];
     int history_[161][81];
+    // The keys of the positions on the current line, by ply, and of every
+    // position this searcher was asked about since new_game: a line that comes
+    // back to one of them goes round in circles.
+    ZobristKey path_[128];
+    std::vector<ZobristKey> seen_;
+    std::uint64_t seen_filter_[64];
 
     SearchLimits limits_;
     const std::atomic<bool>* stop_ = nullptr;
