@@ -274,9 +274,8 @@ void RecordingSoundLibrary::dsTerminate(int handle) {
 // ------------------------------------------------------------ worker
 
 void RecordingWorker::think(const std::function<void()>& work, std::atomic<bool>& stop) {
-    (void)stop;  // set by the game's own handlers, if `interrupt` reaches them
+    (void)stop;  // no input can come while the work runs here
     ++runs_;
-    if (interrupt) interrupt();
     work();
 }
 

@@ -223,12 +223,7 @@ class RecordingApplication : public Application {
 // sees the same game every time.
 class RecordingWorker : public Worker {
   public:
-    // Calls `interrupt` first, when set, then runs `work`.
     void think(const std::function<void()>& work, std::atomic<bool>& stop) override;
-
-    // Stands for the user's input that reaches the game while the work runs
-    // (Esc, closing the window); called before each work.
-    std::function<void()> interrupt;
     // How many works have run.
     int runs() const { return runs_; }
 
