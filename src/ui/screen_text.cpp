@@ -39,7 +39,8 @@ void Screen::print_twips(Twips at, std::string_view utf8, int colour, double siz
 void Screen::描画_数値(double x, double y, int value, int colour, int mode, int size) {
     if (mode == 0) {
         // Numbers keep the blank that stands in for the sign of a non-negative value.
-        const std::string s = (value >= 0 ? " " : "") + std::to_string(value);
+        std::string s = value >= 0 ? " " : "";
+        s += std::to_string(value);
         print_at(x, y, s, colour, size);
     } else {
         print_at(x, y, kanji_numeral(value), colour, size);

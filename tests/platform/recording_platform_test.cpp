@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace murokan::platform {
@@ -108,8 +110,9 @@ TEST(RecordingMenuBar, ChecksFollowNamesIncludingOnesTickedBeforeBeingAdded) {
 }
 
 std::vector<std::uint8_t> waveLike() {
-    std::vector<std::uint8_t> v{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
-    v.resize(64, 0);
+    std::vector<std::uint8_t> v(64, 0);
+    const std::string_view head("RIFF\0\0\0\0WAVE", 12);
+    std::copy(head.begin(), head.end(), v.begin());
     return v;
 }
 

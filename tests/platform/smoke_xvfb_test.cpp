@@ -176,7 +176,8 @@ class XvfbScreen : public ::testing::Test {
         const ssize_t got = read(fds[0], buf, sizeof buf - 1);
         close(fds[0]);
         if (got <= 0) GTEST_SKIP() << "Xvfb did not start: test skipped";
-        display = ":" + std::to_string(std::atoi(buf));
+        display = ":";
+        display += std::to_string(std::atoi(buf));
         dir = fs::temp_directory_path() / ("murokan_xvfb_" + std::to_string(getpid()));
         fs::create_directories(dir / "config");
         d = XOpenDisplay(display.c_str());

@@ -81,7 +81,8 @@ TEST_F(ScreenTest, HandStandRowsAndCounts) {
         const double stand_x = c.top ? -1 : 11;
         const double count_x = stand_x + 1;
         const int piece = (c.top ? 10 : -10) * c.kind;
-        const std::string n = " " + std::to_string(c.count);
+        std::string n = " ";
+        n += std::to_string(c.count);
         EXPECT_EQ(describe_all(texts()), describe_all(std::vector<Printed>{
                                              {n, IRO_KURO, 14, count_x + 0.1, c.stand_row + 0.3},
                                              {n, IRO_AKA, 14, count_x, c.stand_row + 0.2},

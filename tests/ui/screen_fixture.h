@@ -47,7 +47,9 @@ class MarkingSound : public platform::RecordingSoundLibrary {
     MarkingSound(platform::EventLog& log, const platform::RecordingCanvas& canvas, Marks& marks)
         : RecordingSoundLibrary(log), canvas_(canvas), marks_(marks) {}
     void dsPlay(int buffer) override {
-        marks_.emplace_back(canvas_.calls().size(), "S" + std::to_string(buffer));
+        std::string mark = "S";
+        mark += std::to_string(buffer);
+        marks_.emplace_back(canvas_.calls().size(), std::move(mark));
         RecordingSoundLibrary::dsPlay(buffer);
     }
 

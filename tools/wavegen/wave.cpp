@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 namespace murokan::wavegen {
 
@@ -18,6 +19,12 @@ void put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     put16(out, static_cast<std::uint16_t>(v & 0xffff));
     put16(out, static_cast<std::uint16_t>(v >> 16));
+}
+
+// A chunk tag, byte by byte (inserting a brace list trips a false GCC 12
+// overflow warning at -O3).
+void putTag(std::vector<std::uint8_t>& out, std::string_view tag) {
+    for (char c : tag) out.push_back(static_cast<std::uint8_t>(c));
 }
 
 // A small fixed-seed generator, so that the noise is the same everywhere.
@@ -64,9 +71,9 @@ std::vector<std::uint8_t> encodeWave(const std::vector<float>& samples, int rate
     const std::uint32_t data_bytes = static_cast<std::uint32_t>(samples.size() * 2);
     std::vector<std::uint8_t> out;
     out.reserve(44 + data_bytes);
-    out.insert(out.end(), {'R', 'I', 'F', 'F'});
+    putTag(out, "RIFF");
     put32(out, 36 + data_bytes);
-    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    putTag(out, "WAVEfmt ");
     put32(out, 16);
     put16(out, 1);  // PCM
     put16(out, 1);  // mono
@@ -74,7 +81,7 @@ std::vector<std::uint8_t> encodeWave(const std::vector<float>& samples, int rate
     put32(out, static_cast<std::uint32_t>(rate * 2));
     put16(out, 2);   // block align
     put16(out, 16);  // bits
-    out.insert(out.end(), {'d', 'a', 't', 'a'});
+    putTag(out, "data");
     put32(out, data_bytes);
     for (float v : samples) {
         double c = std::clamp(static_cast<double>(v), -1.0, 1.0);
