@@ -48,7 +48,7 @@ TEST_F(SearchLevelTest, TheLevelIsKeptInNoFile) {
     for (int i : {0, 1}) {
         form.dispatchMenu(i == 0 ? "LEVEL3" : "LEVEL5");
         form.dispatchMenu("MIDORI");  // the settings file is written
-        const std::string name = "r" + std::to_string(i);
+        const std::string name = i == 0 ? "r0" : "r1";
         const 棋譜書込結果 r =
             書込_棋譜(form.g, form.hist, {std::filesystem::current_path(), name, "", "", ""});
         ASSERT_TRUE(r.書込済);
