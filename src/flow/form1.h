@@ -4,14 +4,17 @@
 // else is plain member data that the handlers read and write directly.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ai/com_state.h"
+#include "ai/engine.h"
 #include "core/game_state.h"
 #include "core/movegen.h"
 #include "platform/data_folders.h"
@@ -27,6 +30,14 @@ namespace murokan {
 
 // Who makes a move: the human at the mouse, or the computer.
 enum class Mover : std::uint8_t { human, computer };
+
+// A budget that replaces the searching levels' own when either part is set
+// (never negative). A node budget alone makes a game come out the same on
+// any machine.
+struct SearchBounds {
+    std::int64_t nodes = 0;  // 0: none
+    int movetime_ms = 0;     // 0: none
+};
 
 class Form1 : public platform::EventSink {
   public:
@@ -68,6 +79,8 @@ class Form1 : public platform::EventSink {
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
+    void LEVEL5_Click();
     void OWARI_Click();
 
     // Frees the sound buffers and shuts the sound library down.
@@ -76,7 +89,8 @@ class Form1 : public platform::EventSink {
     void チェック設定(int code);
     // The whole initial setup: state, timer stop, redraw, history entry 0.
     void 初期設定();
-    // Ticks LEVELn and sets com_level; draws the level in a computer game.
+    // Ticks LEVELn and sets com_level (n in 1..5); draws the level in a
+    // computer game.
     void レベル_設定(int n);
 
     // ------------------------------------------------------------ 局面 menu
@@ -158,6 +172,9 @@ class Form1 : public platform::EventSink {
     // (to the computer, which then replies inside this call). `m` is not
     // checked: the caller has.
     void play_turn(const Move& m, Mover who);
+    // What LEVEL4 and LEVEL5 search with: search_bounds when set, else the
+    // level's own budget (form1_think.cpp).
+    SearchLimits search_limits() const;
     // Stores the current position as history entry kifu_genzai (record files).
     void 手順保存(int x1, int y1, int x2, int y2, int koma, int toru, float ji_mae, float ji_ato,
                   float teki_mae, float teki_ato);
@@ -201,6 +218,9 @@ class Form1 : public platform::EventSink {
     // The record panel's controls; null until attachRecordPanel.
     platform::RecordPanel* panel = nullptr;
 
+    // Set by the driver only; the game itself searches with the levels' budgets.
+    SearchBounds search_bounds;
+
   private:
     // The option handlers' steps (form1_options.cpp).
     void background_click(int code);
@@ -214,6 +234,14 @@ class Form1 : public platform::EventSink {
     void show_messages(const std::vector<棋譜メッセージ>& boxes);
     std::unique_ptr<platform::RecordPanelEvents> panel_events_;
     std::string panel_drive_;  // the drive whose folders Dir1 shows
+
+    // The searching levels' choice, made on the platform's worker while the
+    // window stays alive (form1_think.cpp); nullopt when there is no move.
+    std::optional<Move> search_move();
+    // The searcher of LEVEL4/5, made on their first turn and kept for the run.
+    std::unique_ptr<Searcher> searcher_;
+    // Ends a search in progress; set by Esc and closing the window.
+    std::atomic<bool> think_stop_{false};
 
     // The level items and one step of the handicap ladder (form1_level.cpp).
     void level_click(int n);

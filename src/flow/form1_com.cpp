@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "ai/choose.h"
+#include "ai/engine_levels.h"
 #include "flow/form1.h"
 
 namespace murokan {
@@ -23,9 +24,14 @@ void Form1::com_ban() {
     // did: the marks of a hand selection still standing from before are
     // erased by reading them.
     調査_2歩フラグ設定(g);
-    // The clock keeps moving while the computer thinks.
+    // The clock keeps moving while the computer thinks: the one-ply levels
+    // tick it themselves, the searching levels leave the window's own Timer1
+    // running.
     auto tick = [this] { Timer1_Timer(); };
-    const std::optional<Move> m = choose(g, com, tick);
+    const std::optional<Move> m =
+        g.com_level >= kFirstSearchLevel ? search_move() : choose(g, com, tick);
+    // Esc or closing the window ended the program while it thought.
+    if (quit_requested_) return;
     if (!m) {
         // Nothing to play: the board and the history stay as they are.
         screen.消去_思考中();

@@ -1,8 +1,10 @@
-// The computer's strength (LEVEL1..3 of the 対局 menu) and the handicap ladder
-// ("△" and "▽" of the 局面 menu). Only level 2 plays differently: it leaves
-// out the piece-specific terms of the evaluation.
+// The computer's strength (LEVEL1..5 of the 対局 menu) and the handicap ladder
+// ("△" and "▽" of the 局面 menu). Of the one-ply levels only level 2 plays
+// differently: it leaves out the piece-specific terms of the evaluation.
+// LEVEL4 and LEVEL5 search several moves ahead (form1_think.cpp).
 #include <array>
 
+#include "ai/engine_levels.h"
 #include "core/handicap.h"
 #include "flow/form1.h"
 
@@ -10,7 +12,8 @@ namespace murokan {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kLevelItems = {"LEVEL1", "LEVEL2", "LEVEL3"};
+constexpr std::array<std::string_view, kLastLevel> kLevelItems = {"LEVEL1", "LEVEL2", "LEVEL3",
+                                                                  "LEVEL4", "LEVEL5"};
 
 }  // namespace
 
@@ -23,6 +26,12 @@ void Form1::LEVEL2_Click() {
 void Form1::LEVEL3_Click() {
     level_click(3);
 }
+void Form1::LEVEL4_Click() {
+    level_click(4);
+}
+void Form1::LEVEL5_Click() {
+    level_click(5);
+}
 
 void Form1::level_click(int n) {
     // Erases the level display; レベル_設定 draws it again in a computer game.
@@ -32,7 +41,7 @@ void Form1::level_click(int n) {
 
 void Form1::レベル_設定(int n) {
     for (std::string_view item : kLevelItems) pf.menu.setChecked(item, false);
-    if (n >= 1 && n <= 3) {
+    if (n >= 1 && n <= kLastLevel) {
         pf.menu.setChecked(kLevelItems[n - 1], true);
         g.com_level = n;
     }

@@ -38,6 +38,8 @@ void Form1::Form_Load() {
 void Form1::初期設定() {
     初期設定_状態(g);
     timer_stop();
+    // A new game: the searcher forgets what it learned in the last one.
+    if (searcher_) searcher_->new_game();
     screen.画面_再描画();
     初期設定_棋譜(g, hist);  // the starting position becomes history entry 0
 }
@@ -50,6 +52,7 @@ void Form1::終了処理() {
 }
 
 void Form1::end_program() {
+    think_stop_ = true;  // a search in progress ends at once
     終了処理();
     quit_requested_ = true;
     pf.app.quit();

@@ -29,6 +29,8 @@ constexpr std::array kMenu = {
     MenuEntry{"LEVEL", "LEVEL1", "LEVEL1", &Form1::LEVEL1_Click},
     MenuEntry{"LEVEL", "LEVEL2", "LEVEL2", &Form1::LEVEL2_Click},
     MenuEntry{"LEVEL", "LEVEL3", "LEVEL3", &Form1::LEVEL3_Click},
+    MenuEntry{"LEVEL", "LEVEL4", "LEVEL4", &Form1::LEVEL4_Click},
+    MenuEntry{"LEVEL", "LEVEL5", "LEVEL5", &Form1::LEVEL5_Click},
     MenuEntry{"TAIKYOKU", "OWARI", "終わり", &Form1::OWARI_Click},
 
     MenuEntry{"", "STOP", "局面", &Form1::STOP_Click},

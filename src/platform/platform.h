@@ -4,8 +4,10 @@
 // program; the recording fake serves the tests and murokan-script.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -121,6 +123,18 @@ class Application {
     virtual std::intptr_t windowHandle() const = 0;
 };
 
+// Runs the computer's long thinking away from the window's thread.
+class Worker {
+  public:
+    virtual ~Worker() = default;
+    // Runs `work` and returns once it has finished. Meanwhile the window
+    // repaints and resizes and Timer1's ticks reach the game; of the user's
+    // input only Esc and closing the window do, and the game's handlers then
+    // set `stop`, which `work` must obey at once. Everything else is dropped
+    // as during a wait. `work` must touch nothing those handlers touch.
+    virtual void think(const std::function<void()>& work, std::atomic<bool>& stop) = 0;
+};
+
 // Everything Form1 is given at construction.
 struct Platform {
     Canvas& canvas;
@@ -131,6 +145,7 @@ struct Platform {
     Browser& browser;
     SoundLibrary& sound;
     Application& app;
+    Worker& worker;
 };
 
 // Events from the window to Form1, all on the one thread.

@@ -271,12 +271,21 @@ void RecordingSoundLibrary::dsTerminate(int handle) {
     if (handle != 0 && handle == handle_) handle_ = 0;
 }
 
+// ------------------------------------------------------------ worker
+
+void RecordingWorker::think(const std::function<void()>& work, std::atomic<bool>& stop) {
+    (void)stop;  // no input can come while the work runs here
+    ++runs_;
+    work();
+}
+
 // ------------------------------------------------------------ aggregate
 
 RecordingPlatform::RecordingPlatform()
     : dialogs(events), browser(events), sound(events), app(events), platform{canvas, dialogs,
                                                                              clock,  timer,
                                                                              menu,   browser,
-                                                                             sound,  app} {}
+                                                                             sound,  app,
+                                                                             worker} {}
 
 }  // namespace murokan::platform

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -218,6 +219,18 @@ class RecordingApplication : public Application {
     bool quit_ = false;
 };
 
+// Runs the work in place, on the caller's thread, so that a script or a test
+// sees the same game every time.
+class RecordingWorker : public Worker {
+  public:
+    void think(const std::function<void()>& work, std::atomic<bool>& stop) override;
+    // How many works have run.
+    int runs() const { return runs_; }
+
+  private:
+    int runs_ = 0;
+};
+
 // All the fakes together, with one event log, and the Platform aggregate over them.
 class RecordingPlatform {
   public:
@@ -234,6 +247,7 @@ class RecordingPlatform {
     RecordingBrowser browser;
     RecordingSoundLibrary sound;
     RecordingApplication app;
+    RecordingWorker worker;
     Platform platform;
 };
 

@@ -142,8 +142,8 @@ class FlowTest : public ::testing::Test {
     OwnFolder folder;  // first: the program starts in it
     platform::RecordingPlatform rp;
     Timeline timeline{rp};  // silent until a test starts it
-    platform::Platform pf{rp.canvas, rp.dialogs, timeline, timeline,
-                          rp.menu,   rp.browser, rp.sound, rp.app};
+    platform::Platform pf{rp.canvas,  rp.dialogs, timeline, timeline, rp.menu,
+                          rp.browser, rp.sound,   rp.app,   rp.worker};
     Form1 form;
     std::size_t seen_ = 0;
 };

@@ -1,5 +1,7 @@
 // The その他 menu: the help page in the browser and the about box.
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "panel_fixture.h"
 
@@ -24,6 +26,20 @@ class HelpTest : public PanelTest {
         EXPECT_EQ(s.timer, rp.timer.enabled());
     }
 };
+
+// The help page shipped beside the program tells of every level the menu offers.
+TEST_F(HelpTest, TheShippedHelpPageNamesEveryLevel) {
+    std::ifstream in(form.data_dir / "Murokan.htm", std::ios::binary);
+    ASSERT_TRUE(in) << form.data_dir;
+    const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    int levels = 0;
+    for (const platform::MenuEntry& e : rp.menu.entries()) {
+        if (e.parent != "LEVEL") continue;
+        ++levels;
+        EXPECT_NE(page.find(e.caption), std::string::npos) << e.caption;
+    }
+    EXPECT_EQ(levels, 5);
+}
 
 TEST_F(HelpTest, ExplanationOpensTheHelpPageOfTheStartUpFolder) {
     write_bytes(scratch.path() / "Murokan.htm", "<html></html>");

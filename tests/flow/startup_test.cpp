@@ -25,6 +25,8 @@ TEST_F(StartupTest, MenuBarHoldsEveryItemUnderItsParentInOrder) {
         {"LEVEL", "LEVEL1", "LEVEL1"},
         {"LEVEL", "LEVEL2", "LEVEL2"},
         {"LEVEL", "LEVEL3", "LEVEL3"},
+        {"LEVEL", "LEVEL4", "LEVEL4"},
+        {"LEVEL", "LEVEL5", "LEVEL5"},
         {"TAIKYOKU", "OWARI", "終わり"},
         {"", "STOP", "局面"},
         {"STOP", "CANCEL", "最初"},

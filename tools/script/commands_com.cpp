@@ -6,6 +6,8 @@
 #include <string>
 
 #include "ai/com_state.h"
+#include "ai/engine.h"
+#include "ai/engine_levels.h"
 #include "ai/search.h"
 #include "core/movegen.h"
 #include "core/sfen.h"
@@ -29,10 +31,29 @@ std::string score_text(double s) {
     return text == "-0" ? "0" : text;
 }
 
-// think: the computer's search on a copy of the current position, with
-// scratch state of its own; nothing of the game changes.
+// think at LEVEL4/5: the searcher, with a table of its own, at the budget the
+// game would use; prints the move, its score and the depth reached.
+void think_searching(Context& ctx) {
+    GameState g = ctx.state();
+    g.teban = g.teki_teban;  // the computer's side, as in the game
+    const auto searcher = std::make_unique<Searcher>();
+    const SearchResult r = searcher->search(g, ctx.form->search_limits());
+    if (!r.found) {
+        print(ctx, "bestmove none");
+        return;
+    }
+    print(ctx, "bestmove " + format_usi_move(r.move) + " score " + std::to_string(r.score) +
+                   " depth " + std::to_string(r.depth));
+}
+
+// think: the computer's search at the current level on a copy of the current
+// position, with scratch state of its own; nothing of the game changes.
 void cmd_think(Context& ctx, const Args& args) {
     if (!expect_words(ctx, args, 0)) return;
+    if (ctx.state().com_level >= kFirstSearchLevel) {
+        think_searching(ctx);
+        return;
+    }
     GameState g = ctx.state();
     auto c = std::make_unique<ComState>();
     const 思考結果 r = 思考(g, *c);

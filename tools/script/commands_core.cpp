@@ -58,7 +58,9 @@ constexpr Variable kVariables[] = {
     {"hanten", &GameState::hanten},
 };
 
-// set NAME VALUE
+// set NAME VALUE: a game-state variable, or the budget of the searching
+// levels, `nodes` or `movetime` (milliseconds); either replaces the level's
+// own budget until both are 0 again.
 void cmd_set(Context& ctx, const Args& args) {
     if (!expect_words(ctx, args, 2)) return;
     const std::string& name = args.words[0];
@@ -67,6 +69,17 @@ void cmd_set(Context& ctx, const Args& args) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) {
         print_error(ctx, "not a whole number: " + text);
+        return;
+    }
+    SearchBounds& bounds = ctx.form->search_bounds;
+    if (name == "nodes" || name == "movetime") {
+        if (value < 0) {
+            print_error(ctx, "a budget cannot be negative: " + text);
+        } else if (name == "nodes") {
+            bounds.nodes = value;
+        } else {
+            bounds.movetime_ms = value;
+        }
         return;
     }
     for (const Variable& v : kVariables) {

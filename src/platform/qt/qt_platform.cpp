@@ -56,6 +56,9 @@ QString messageText(std::string_view text) {
 
 namespace {
 
+// The character code the game knows Esc by.
+constexpr int kEscCode = 27;
+
 // Room that a desktop's window frame takes around the client area, on the
 // sides and for the title bar, before the window is shown and can tell.
 constexpr int kFrameW = 16;
@@ -112,7 +115,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     int code = 0;
     switch (event->key()) {
         case Qt::Key_Escape:
-            code = 27;
+            code = kEscCode;
             break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -296,7 +299,8 @@ QtPlatform::QtPlatform(SoundLibrary& sound)
       timer_(*this),
       menu_(*this),
       app_(*this),
-      platform_{canvas_, dialogs_, clock_, timer_, menu_, browser_, sound, app_} {
+      worker_(*this),
+      platform_{canvas_, dialogs_, clock_, timer_, menu_, browser_, sound, app_, worker_} {
     canvas_.setChanged([this] { window_->canvasWidget().update(); });
     canvas_.setRefresh([this] {
         if (window_->isVisible()) window_->canvasWidget().repaint();
@@ -331,7 +335,8 @@ void QtPlatform::deliverMouseUp(int button, double x, double y) {
 }
 
 void QtPlatform::deliverKey(int code) {
-    if (waiting()) return;
+    // Esc ends the program, and so the computer's thinking.
+    if (waiting() && !(thinking() && code == kEscCode)) return;
     run([&](EventSink& s) { s.keyPress(code); });
 }
 
@@ -346,13 +351,16 @@ void QtPlatform::deliverShortcut(const std::string& name) {
 }
 
 void QtPlatform::deliverTick() {
-    // The game takes no timer ticks in the middle of an animation pause.
-    if (waiting()) return;
+    // The game takes no timer ticks in the middle of an animation pause; its
+    // clock runs on while the computer thinks.
+    if (waiting() && !thinking()) return;
     run([](EventSink& s) { s.timerTick(); });
 }
 
 bool QtPlatform::deliverClose() {
-    if (busy_depth_ > 0) return false;  // a handler is still running (e.g. a pause)
+    // A handler is still running (e.g. a pause); the computer's thinking,
+    // though, is stopped by it.
+    if (busy_depth_ > 0 && !thinking()) return false;
     if (closing_) return true;
     closing_ = true;
     run([](EventSink& s) { s.unload(); });

@@ -106,6 +106,19 @@ class QtApplication : public Application {
     QtPlatform& owner_;
 };
 
+// Runs the work on a thread of its own while a local event loop serves the
+// window (qt_worker.cpp).
+class QtWorker : public Worker {
+  public:
+    explicit QtWorker(QtPlatform& owner) : owner_(owner) {}
+    // Should the application quit meanwhile, `stop` is set and the work is
+    // waited for all the same.
+    void think(const std::function<void()>& work, std::atomic<bool>& stop) override;
+
+  private:
+    QtPlatform& owner_;
+};
+
 // Owns the window and every Qt-side implementation. Needs a QApplication.
 class QtPlatform {
   public:
@@ -123,6 +136,8 @@ class QtPlatform {
 
     // Event delivery, used by the window, the menu and the timer. Events are
     // dropped while a wait runs; closing is refused while a handler runs.
+    // While the computer thinks, Timer1's ticks, Esc and closing the window
+    // get through all the same, and nothing else does.
     void deliverMouse(int button, double x, double y);
     // Only the release of a press that the game was given reaches it.
     void deliverMouseUp(int button, double x, double y);
@@ -138,6 +153,16 @@ class QtPlatform {
     bool waiting() const { return wait_depth_ > 0; }
     void enterWait() { ++wait_depth_; }
     void leaveWait() { --wait_depth_; }
+    // A think is a wait that lets the ticks, Esc and closing through.
+    bool thinking() const { return think_depth_ > 0; }
+    void enterThink() {
+        ++think_depth_;
+        enterWait();
+    }
+    void leaveThink() {
+        leaveWait();
+        --think_depth_;
+    }
 
   private:
     // Runs one handler with the busy count held, so closing waits for it.
@@ -152,9 +177,11 @@ class QtPlatform {
     QtMenuBar menu_;
     QtBrowser browser_;
     QtApplication app_;
+    QtWorker worker_;
     Platform platform_;
     EventSink* sink_ = nullptr;
     int wait_depth_ = 0;
+    int think_depth_ = 0;
     int busy_depth_ = 0;
     bool closing_ = false;
     bool press_delivered_ = false;
