@@ -78,7 +78,8 @@ void Searcher::new_game() {
 // True when the position keyed `key` at `ply` stood earlier on this line with
 // the same side to move, or was a position of the game already. The game
 // knows no repetition rule, so going round only spends the 500 plies: scored
-// as a draw, it is what the side behind seeks and the side ahead avoids.
+// as a draw less the contempt for the searching side, it is what the side
+// behind seeks and the side ahead avoids.
 bool Searcher::repeats(ZobristKey key, int ply) const {
     for (int p = ply - 2; p >= 0; p -= 2) {
         if (path_[p] == key) return true;
@@ -183,7 +184,10 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
     if (can_take_king(g)) return kMate - ply - 1;
-    if (repeats(key, ply)) return 0;
+    if (repeats(key, ply)) {
+        const int contempt = eval_.weights().contempt;  // even plies: the searching side
+        return ply % 2 == 0 ? -contempt : contempt;
+    }
     path_[ply] = key;
     if (ply >= kMaxPly - kMaxQDepth - 2) return eval_.evaluate(g);
 

@@ -1,10 +1,12 @@
 // The searching computer: it takes a king when it can, finds short forced
 // wins and the one move that saves its king, gives the same result with its
-// table as without, keeps its Zobrist keys true, and stops when told.
+// table as without, keeps its Zobrist keys true, shuns going round in circles,
+// and stops when told.
 #include "ai/engine.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "ai/zobrist.h"
@@ -85,6 +87,39 @@ TEST(Engine, TableChangesNothingAtAFixedDepth) {
         nodes_without += b.nodes;
     }
     EXPECT_LT(nodes_with, nodes_without);  // the table did cut something
+}
+
+// The game has no repetition rule, so a line that comes back to a position of
+// the game only leads to the 500-ply limit: it scores the contempt against the
+// searching side, whoever forces it. Two lone kings far apart, so that no king
+// can be taken within the plies searched; every position two plies on is made
+// a position of the game by searching it first.
+TEST(Engine, ComingBackToAPositionOfTheGameScoresTheContempt) {
+    GameState start = position("9/7k1/9/9/9/9/9/2K6/9 b - 1");
+    SearchLimits l;
+    l.depth = 3;
+    for (const int contempt : {0, 60, 5000}) {
+        EvalWeights w;
+        w.contempt = contempt;
+        Searcher fresh(w, 16), played(w, 16);
+        const SearchResult before = fresh.search(start, l);
+        ASSERT_LT(std::abs(before.score), kMateBound);
+        MoveList mine, theirs;
+        generate_moves(start, mine);
+        for (const Move& m : mine) {
+            GameState after = start;
+            play_move(after, m);
+            generate_moves(after, theirs);
+            for (const Move& r : theirs) {
+                GameState back = after;
+                play_move(back, r);
+                SearchLimits one;
+                one.depth = 1;
+                played.search(back, one);
+            }
+        }
+        EXPECT_EQ(played.search(start, l).score, -contempt) << contempt;
+    }
 }
 
 TEST(Engine, StopFlagEndsTheSearchWithALegalMove) {
