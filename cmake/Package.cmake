@@ -15,8 +15,8 @@ piece in that line is flicked and slides until it meets another piece or the
 edge, and a piece that is jammed is sandwiched and taken into a hand. The game
 ends when a king is taken.
 .
-Two people can play at one mouse, or one person plays the computer at three
-levels with a handicap ladder. Games can be stepped through, reversed and
+Two people can play at one mouse, or one person plays the computer at five
+levels, two of which search several moves ahead, with a handicap ladder. Games can be stepped through, reversed and
 saved to record files. The game speaks Japanese.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
