@@ -17,6 +17,8 @@
 //   that hides among its own pieces is only taken by pieces brought close.
 // - King attack and mobility (optional, from the influence maps of 勢力調査):
 //   enemy pieces reaching the king's neighbours, squares each side reaches.
+// - Contempt (read by the search, not summed here): what a line that comes
+//   back to an earlier position costs the searching side.
 //
 // Matches against BASELINE2 and against the searcher itself chose the
 // weights. Hands at 95% with tropism 8 won 11 and drew 13 of 24 games at
