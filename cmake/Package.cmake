@@ -16,8 +16,9 @@ edge, and a piece that is jammed is sandwiched and taken into a hand. The game
 ends when a king is taken.
 .
 Two people can play at one mouse, or one person plays the computer at five
-levels, two of which search several moves ahead, with a handicap ladder. Games can be stepped through, reversed and
-saved to record files. The game speaks Japanese.")
+levels, two of which search several moves ahead, with a handicap ladder.
+Games can be stepped through, reversed and saved to record files. The game
+speaks Japanese.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links, as dpkg-shlibdeps finds them, and the
