@@ -12,7 +12,8 @@
 // from one seeded random opening, --a playing the bottom side in the first
 // and the top side in the second; which side moves first alternates between
 // pairs. A game still running after 500 plies is a draw. A progress bar goes
-// to stderr; the last line on stdout is
+// to stderr, with a line for each move over its budget plus 50 ms; the last
+// line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
 #include <algorithm>
 #include <atomic>
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <mutex>
 #include <random>
 #include <string>
@@ -191,6 +193,14 @@ GameState opening(const Options& o, int pair) {
     return g;
 }
 
+// CPU time of the calling thread: far below the wall-clock time of a move
+// when the thread was kept waiting rather than searching.
+double thread_cpu_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
 Outcome play_game(const Options& o, Player& a, Player& b, int index) {
     Outcome out;
     GameState g = opening(o, index / 2);
@@ -202,12 +212,19 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
         const int who = bottom_to_move(g) == a_bottom ? 0 : 1;
         Player& p = who == 0 ? a : b;
         const auto t0 = std::chrono::steady_clock::now();
+        const double cpu0 = thread_cpu_ms();
         const std::optional<Move> m = p.choose(g);
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
                 .count();
+        const double cpu_ms = thread_cpu_ms() - cpu0;
         out.longest_ms[who] = std::max(out.longest_ms[who], ms);
-        if (p.budget_ms() > 0 && ms > p.budget_ms() + kOverrunMs) out.overruns[who] += 1;
+        if (p.budget_ms() > 0 && ms > p.budget_ms() + kOverrunMs) {
+            out.overruns[who] += 1;
+            std::fprintf(stderr, "\nover budget: game %d ply %d %s %.1f ms, cpu_ms %.1f %s\n",
+                         index, out.plies, who == 0 ? o.a.c_str() : o.b.c_str(), ms, cpu_ms,
+                         p.last_cost().c_str());
+        }
         if (!m) {
             // No move at all: the turn passes, as in the game.
             if (++passes == 2) break;

@@ -1,6 +1,8 @@
 // The searching levels and the factory of all players by name.
 #include "match/players.h"
 
+#include <cstdio>
+
 #include "ai/engine_levels.h"
 
 namespace murokan::match {
@@ -13,15 +15,22 @@ class SearchPlayer : public Player {
         : limits_(limits), searcher_(std::make_unique<Searcher>(weights)) {}
 
     std::optional<Move> choose(const GameState& g) override {
-        const SearchResult r = searcher_->search(g, limits_);
-        if (!r.found) return std::nullopt;
-        return r.move;
+        last_ = searcher_->search(g, limits_);
+        if (!last_.found) return std::nullopt;
+        return last_.move;
     }
     void new_game() override { searcher_->new_game(); }
     int budget_ms() const override { return limits_.movetime_ms; }
+    std::string last_cost() const override {
+        char text[96];
+        std::snprintf(text, sizeof text, "nodes %lld depth %d search_ms %.1f",
+                      static_cast<long long>(last_.nodes), last_.depth, last_.seconds * 1000);
+        return text;
+    }
 
   private:
     SearchLimits limits_;
+    SearchResult last_;
     std::unique_ptr<Searcher> searcher_;
 };
 

@@ -29,6 +29,10 @@ class Player {
     virtual void new_game() {}
     // The wall-clock budget of one move in milliseconds, 0 when it has none.
     virtual int budget_ms() const { return 0; }
+    // What the last choice cost by the player's own account ("nodes N depth D
+    // search_ms S" for a searcher), empty when it keeps none. Printed with a
+    // move over budget, to tell a slow search from a thread that did not run.
+    virtual std::string last_cost() const { return {}; }
 };
 
 // LEVEL1..LEVEL5 or BASELINE2; nullptr for any other name.
