@@ -9,11 +9,11 @@
 // Players: LEVEL1..LEVEL5, BASELINE2. --movetime and --nodes bound every
 // searching player (LEVEL4, LEVEL5) that has no bound of its own; a node
 // budget without a time makes the games reproducible. Games come in pairs
-// from one seeded random opening, --a playing the bottom side in the first
-// and the top side in the second; which side moves first alternates between
-// pairs. A game still running after 500 plies is a draw. A progress bar goes
-// to stderr, with a line for each move over its budget plus 50 ms; the last
-// line on stdout is
+// from one seeded random opening that a shallow search finds level (see
+// opening.h), --a playing the bottom side in the first and the top side in
+// the second; which side moves first alternates between pairs. A game still
+// running after 500 plies is a draw. A progress bar goes to stderr, with a
+// line for each move over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
 #include <algorithm>
 #include <atomic>
@@ -23,7 +23,6 @@
 #include <cstring>
 #include <ctime>
 #include <mutex>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,6 +30,7 @@
 #include "core/movegen.h"
 #include "core/sfen.h"
 #include "match/elo.h"
+#include "match/opening.h"
 #include "match/players.h"
 
 namespace murokan::match {
@@ -152,47 +152,6 @@ Options parse(int argc, char** argv) {
     return o;
 }
 
-// True when the side to move of g can take a king with its next move.
-bool king_falls_next(const GameState& g) {
-    GameState work = g;
-    MoveList list;
-    generate_moves(work, list);
-    for (const Move& m : list) {
-        GameState next = g;
-        play_move(next, m);
-        if (next.shuukyoku != 0) return true;
-    }
-    return false;
-}
-
-// The start position with a few random plies played, the same for both games
-// of pair `pair`; which side moves first alternates between pairs. No random
-// ply leaves a king that can be taken at once: the opening only varies the
-// games and must not decide them.
-GameState opening(const Options& o, int pair) {
-    GameState g;
-    if (parse_sfen(kStartSfen, g) != nullptr) std::abort();
-    if (pair % 2 == 1) {
-        g.ji_teban = TEBAN_GOTE;
-        g.teki_teban = TEBAN_SENTE;
-        g.teban = g.teki_teban;
-    }
-    std::mt19937 rng(o.seed * 1000003u + static_cast<unsigned>(pair));
-    MoveList list;
-    for (int ply = 0; ply < o.opening_plies; ++ply) {
-        generate_moves(g, list);
-        for (int tries = 0; tries < 64 && list.count > 0; ++tries) {
-            GameState next = g;
-            play_move(next, list.moves[rng() % list.count]);
-            if (next.shuukyoku == 0 && !king_falls_next(next)) {
-                g = next;
-                break;
-            }
-        }
-    }
-    return g;
-}
-
 // CPU time of the calling thread: far below the wall-clock time of a move
 // when the thread was kept waiting rather than searching.
 double thread_cpu_ms() {
@@ -203,7 +162,8 @@ double thread_cpu_ms() {
 
 Outcome play_game(const Options& o, Player& a, Player& b, int index) {
     Outcome out;
-    GameState g = opening(o, index / 2);
+    GameState g = random_opening(o.seed, index / 2, o.opening_plies);
+    if (o.verbose) out.moves = "opening " + format_sfen(g) + " moves ";
     const bool a_bottom = index % 2 == 0;
     a.new_game();
     b.new_game();
