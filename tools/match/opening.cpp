@@ -12,7 +12,7 @@ namespace murokan::match {
 namespace {
 
 constexpr int kDraws = 1000;
-constexpr int kCheckDepth = 4;
+constexpr int kCheckDepth = 6;
 
 GameState start(int pair) {
     GameState g;
@@ -29,14 +29,21 @@ GameState start(int pair) {
 
 bool opening_is_even(const GameState& g) {
     if (g.shuukyoku != 0) return false;
-    // No contempt: a line going round in circles is level.
+    // A line going round in circles costs more than the margin: an opening
+    // whose best line is one is a side saving itself by repeating a parry
+    // for 500 plies, as uneven as a piece given away.
     EvalWeights w;
-    w.contempt = 0;
+    w.contempt = kEvenMargin + 1;
     Searcher searcher(w, 16);
     SearchLimits limits;
+    // Most openings leave a piece hanging, which two plies already show; the
+    // deeper search is kept for the rest.
+    limits.depth = 2;
+    const SearchResult quick = searcher.search(g, limits);
+    if (!quick.found || std::abs(quick.score) > 3 * kEvenMargin) return false;
     limits.depth = kCheckDepth;
     const SearchResult r = searcher.search(g, limits);
-    return r.found && std::abs(r.score) <= kEvenMargin;
+    return std::abs(r.score) <= kEvenMargin;
 }
 
 GameState random_opening(unsigned seed, int pair, int plies) {

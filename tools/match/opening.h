@@ -9,8 +9,9 @@ namespace murokan::match {
 // levels' evaluation must score it within this many points (100 is a pawn).
 inline constexpr int kEvenMargin = 100;
 
-// True when the game runs and a 4-ply search scores g within kEvenMargin for
-// the side to move. Four random plies of this game nearly always leave a
+// True when the game runs and a 6-ply search scores g within kEvenMargin for
+// the side to move, a line going round in circles counting as worse than
+// that. Four random plies of this game nearly always leave a
 // piece to take, so most openings are not even: a pair of games from one is
 // a handicap pair, where the favoured colour wins and the other holds a draw
 // whoever plays it.
