@@ -11,10 +11,10 @@ inline constexpr int kEvenMargin = 100;
 
 // True when the game runs and a 6-ply search scores g within kEvenMargin for
 // the side to move, a line going round in circles counting as worse than
-// that. Four random plies of this game nearly always leave a
-// piece to take, so most openings are not even: a pair of games from one is
-// a handicap pair, where the favoured colour wins and the other holds a draw
-// whoever plays it.
+// that. Four random plies of this game nearly always leave a piece to take,
+// so most openings are not even: a pair of games from one is a handicap
+// pair, where the favoured colour wins and the other holds a draw whoever
+// plays it.
 bool opening_is_even(const GameState& g);
 
 // The start position with `plies` uniformly random plies played, the same for
