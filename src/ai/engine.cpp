@@ -185,8 +185,8 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     if (out_of_budget()) return 0;
     if (can_take_king(g)) return kMate - ply - 1;
     if (repeats(key, ply)) {
-        const int contempt = eval_.weights().contempt;  // even plies: the searching side
-        return ply % 2 == 0 ? -contempt : contempt;
+        // Even plies: the searching side.
+        return ply % 2 == 0 ? -limits_.contempt : limits_.contempt;
     }
     path_[ply] = key;
     if (ply >= kMaxPly - kMaxQDepth - 2) return eval_.evaluate(g);

@@ -30,6 +30,10 @@ struct SearchLimits {
                              // more than a few milliseconds
     bool use_tt = true;      // the transposition table (off only to test it)
     bool prune = true;       // null moves and late-move reductions
+    // What a line going round in circles costs the side that searches. The
+    // game has no repetition rule, so such a line only ends at the 500-ply
+    // limit: a draw, which the side ahead should not settle for.
+    int contempt = 60;
 };
 
 // Told after each finished iteration.

@@ -110,7 +110,6 @@ bool EvalWeights::set(const char* name, int value) {
     if (n == "king_tropism") return king_tropism = value, true;
     if (n == "king_attack") return king_attack = value, true;
     if (n == "mobility") return mobility = value, true;
-    if (n == "contempt") return contempt = value, true;
     return false;
 }
 

@@ -29,14 +29,9 @@ struct EvalWeights {
     int king_attack = 0;
     // Per square the side's pieces may move to (0 leaves it out).
     int mobility = 0;
-    // What a line going round in circles costs the side that searches. The
-    // game has no repetition rule, so such a line only ends at the 500-ply
-    // limit: a draw, which the side ahead should not settle for.
-    int contempt = 60;
-
     // Sets the weight called `name` (board1..7, promoted1..7, hand_percent,
-    // king_open, king_threat, king_tropism, king_attack, mobility, contempt); false for
-    // an unknown name.
+    // king_open, king_threat, king_tropism, king_attack, mobility); false for an
+    // unknown name.
     bool set(const char* name, int value);
 };
 

@@ -7,11 +7,13 @@
 namespace murokan {
 
 SearchLimits Form1::search_limits() const {
-    if (search_bounds.nodes == 0 && search_bounds.movetime_ms == 0)
-        return level_limits(g.com_level);
-    SearchLimits l;
-    l.nodes = search_bounds.nodes;
-    l.movetime_ms = search_bounds.movetime_ms;
+    SearchLimits l = level_limits(g.com_level);
+    // Bounds set through the driver replace the level's budget, not its
+    // way of playing.
+    if (search_bounds.nodes != 0 || search_bounds.movetime_ms != 0) {
+        l.nodes = search_bounds.nodes;
+        l.movetime_ms = search_bounds.movetime_ms;
+    }
     return l;
 }
 

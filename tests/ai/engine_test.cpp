@@ -99,9 +99,8 @@ TEST(Engine, ComingBackToAPositionOfTheGameScoresTheContempt) {
     SearchLimits l;
     l.depth = 3;
     for (const int contempt : {0, 60, 5000}) {
-        EvalWeights w;
-        w.contempt = contempt;
-        Searcher fresh(w, 16), played(w, 16);
+        l.contempt = contempt;
+        Searcher fresh({}, 16), played({}, 16);
         const SearchResult before = fresh.search(start, l);
         ASSERT_LT(std::abs(before.score), kMateBound);
         MoveList mine, theirs;
@@ -113,7 +112,7 @@ TEST(Engine, ComingBackToAPositionOfTheGameScoresTheContempt) {
             for (const Move& r : theirs) {
                 GameState back = after;
                 play_move(back, r);
-                SearchLimits one;
+                SearchLimits one = l;
                 one.depth = 1;
                 played.search(back, one);
             }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "ai/engine_levels.h"
 #include "core/sfen.h"
 #include "flow_fixture.h"
 #include "record/record_file.h"
@@ -32,6 +33,20 @@ TEST_F(SearchLevelTest, ASearchingTurnLooksLikeAOnePlyTurn) {
     }
     EXPECT_TRUE(has(seen[1], R"(msg "終了" "ｺﾝﾋﾟｭｰﾀの勝ちです")"));
     EXPECT_EQ(seen[0], seen[1]);
+}
+
+// A budget set through the driver replaces the level's budget only: each
+// level keeps what a line going round in circles costs it.
+TEST_F(SearchLevelTest, ADriverBudgetKeepsTheLevelsWayOfPlaying) {
+    form.search_bounds.nodes = 2000;
+    for (const char* level : {"LEVEL4", "LEVEL5"}) {
+        form.dispatchMenu(level);
+        const SearchLimits l = form.search_limits();
+        EXPECT_EQ(l.nodes, 2000) << level;
+        EXPECT_EQ(l.movetime_ms, 0) << level;
+        EXPECT_EQ(l.contempt, level_limits(form.g.com_level).contempt) << level;
+    }
+    EXPECT_GT(level_limits(5).contempt, level_limits(4).contempt);
 }
 
 // The level lasts for the run: the settings file and a record come out the

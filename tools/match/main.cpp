@@ -2,16 +2,18 @@
 // score of the first.
 //
 //   murokan-match --a LEVEL4 --b LEVEL3 --games N [--movetime MS] [--nodes N]
-//                 [--seed S] [--jobs J] [--opening-plies K] [--verbose 1]
-//                 [--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-eval k=v,...]
-//                 [--b-movetime MS] [--b-nodes N] [--b-depth D] [--b-eval k=v,...]
+//                 [--seed S] [--first F] [--jobs J] [--opening-plies K] [--verbose 1]
+//                 [--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C]
+//                 [--a-eval k=v,...] (and the same for --b)
 //
 // Players: LEVEL1..LEVEL5, BASELINE2. --movetime and --nodes bound every
 // searching player (LEVEL4, LEVEL5) that has no bound of its own; a node
 // budget without a time makes the games reproducible. Games come in pairs
 // from one seeded random opening that a shallow search finds level (see
 // opening.h), --a playing the bottom side in the first and the top side in
-// the second; which side moves first alternates between pairs. A game still
+// the second; which side moves first alternates between pairs. --first F
+// plays games F.. of the same schedule, so that a long match can be played
+// in parts whose counts add up to the whole. A game still
 // running after 500 plies is a draw. A progress bar goes to stderr, with a
 // line for each move over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
@@ -43,6 +45,7 @@ constexpr int kOverrunMs = 50;
 struct Options {
     std::string a, b;
     int games = 0;
+    int first = 0;  // number of the first game in the seeded schedule
     unsigned seed = 1;
     int jobs = 1;
     int opening_plies = 4;
@@ -63,8 +66,8 @@ struct Outcome {
     std::fprintf(stderr, "murokan-match: %s\n", why);
     std::fprintf(stderr,
                  "usage: murokan-match --a PLAYER --b PLAYER --games N [--movetime MS] "
-                 "[--nodes N] [--seed S] [--jobs J] [--opening-plies K] "
-                 "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-eval k=v,...] "
+                 "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
+                 "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] [--a-eval k=v,...] "
                  "(and the same for --b)\nplayers: LEVEL1..LEVEL5, BASELINE2\n");
     std::exit(2);
 }
@@ -111,6 +114,8 @@ Options parse(int argc, char** argv) {
             o.games = static_cast<int>(number(v));
         else if (arg == "--seed")
             o.seed = static_cast<unsigned>(number(v));
+        else if (arg == "--first")
+            o.first = static_cast<int>(number(v));
         else if (arg == "--jobs")
             o.jobs = static_cast<int>(number(v));
         else if (arg == "--opening-plies")
@@ -133,6 +138,10 @@ Options parse(int argc, char** argv) {
             o.a_opts.depth = static_cast<int>(number(v));
         else if (arg == "--b-depth")
             o.b_opts.depth = static_cast<int>(number(v));
+        else if (arg == "--a-contempt")
+            o.a_opts.contempt = static_cast<int>(number(v));
+        else if (arg == "--b-contempt")
+            o.b_opts.contempt = static_cast<int>(number(v));
         else if (arg == "--a-eval")
             parse_weights(v, o.a_opts.weights);
         else if (arg == "--b-eval")
@@ -230,12 +239,13 @@ int run(const Options& o) {
         auto a = make_player(o.a, o.a_opts);
         auto b = make_player(o.b, o.b_opts);
         for (int i = next++; i < o.games; i = next++) {
-            const Outcome r = play_game(o, *a, *b, i);
+            const Outcome r = play_game(o, *a, *b, o.first + i);
             std::lock_guard<std::mutex> guard(lock);
             results[i] = r;
             if (o.verbose) {
-                std::fprintf(stderr, "\ngame %d a_%s result %d plies %d: %s\n", i,
-                             i % 2 == 0 ? "bottom" : "top", r.a_result, r.plies, r.moves.c_str());
+                const int n = o.first + i;
+                std::fprintf(stderr, "\ngame %d a_%s result %d plies %d: %s\n", n,
+                             n % 2 == 0 ? "bottom" : "top", r.a_result, r.plies, r.moves.c_str());
             }
             ++done;
             w += r.a_result > 0;

@@ -32,10 +32,9 @@ bool opening_is_even(const GameState& g) {
     // A line going round in circles costs more than the margin: an opening
     // whose best line is one is a side saving itself by repeating a parry
     // for 500 plies, as uneven as a piece given away.
-    EvalWeights w;
-    w.contempt = kEvenMargin + 1;
-    Searcher searcher(w, 16);
+    Searcher searcher({}, 16);
     SearchLimits limits;
+    limits.contempt = kEvenMargin + 1;
     // Most openings leave a piece hanging, which two plies already show; the
     // deeper search is kept for the rest.
     limits.depth = 2;

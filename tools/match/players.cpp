@@ -50,6 +50,7 @@ std::unique_ptr<Player> make_player(const std::string& name, const PlayerOptions
         limits.movetime_ms = o.movetime_ms.value_or(0);
     }
     if (o.depth) limits.depth = *o.depth;
+    if (o.contempt) limits.contempt = *o.contempt;
     return std::make_unique<SearchPlayer>(limits, o.weights);
 }
 

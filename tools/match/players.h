@@ -17,6 +17,7 @@ struct PlayerOptions {
     std::optional<int> movetime_ms;
     std::optional<long long> nodes;
     std::optional<int> depth;
+    std::optional<int> contempt;
     EvalWeights weights;
 };
 
