@@ -13,9 +13,9 @@
 // opening.h), --a playing the bottom side in the first and the top side in
 // the second; which side moves first alternates between pairs. --first F
 // plays games F.. of the same schedule, so that a long match can be played
-// in parts whose counts add up to the whole. A game still
-// running after 500 plies is a draw. A progress bar goes to stderr, with a
-// line for each move over its budget plus 50 ms; the last line on stdout is
+// in parts whose counts add up to the whole. A game still running after 500
+// plies is a draw. A progress bar goes to stderr, with a line for each move
+// over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
 #include <algorithm>
 #include <atomic>
@@ -67,7 +67,8 @@ struct Outcome {
     std::fprintf(stderr,
                  "usage: murokan-match --a PLAYER --b PLAYER --games N [--movetime MS] "
                  "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
-                 "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] [--a-eval k=v,...] "
+                 "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] "
+                 "[--a-eval k=v,...] "
                  "(and the same for --b)\nplayers: LEVEL1..LEVEL5, BASELINE2\n");
     std::exit(2);
 }
