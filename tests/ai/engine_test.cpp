@@ -11,6 +11,7 @@
 
 #include "ai/zobrist.h"
 #include "core/sfen.h"
+#include "support/random_game.h"
 
 namespace murokan {
 namespace {
@@ -135,25 +136,15 @@ TEST(Engine, StopFlagEndsTheSearchWithALegalMove) {
 
 TEST(Zobrist, IncrementalKeysEqualFreshKeys) {
     std::mt19937 rng(4242);
-    MoveList list;
     for (int game = 0; game < 200; ++game) {
-        GameState g = position(std::string(kStartSfen).c_str());
-        if (game % 2) {
-            g.ji_teban = TEBAN_GOTE;
-            g.teki_teban = TEBAN_SENTE;
-            g.teban = g.teki_teban;
-        }
+        GameState g = test::start_of_game(game);
         ZobristKey key = zobrist_key(g);
-        for (int ply = 0; ply < 200 && g.shuukyoku == 0; ++ply) {
-            generate_moves(g, list);
-            if (list.count == 0) break;
-            const Move m = list.moves[rng() % list.count];
-            GameState next = g;
-            const PlayReport r = play_move(next, m);
-            key = zobrist_after(key, g, next, m, r);
-            ASSERT_EQ(key, zobrist_key(next)) << format_sfen(g) << " " << format_usi_move(m);
-            g = next;
-        }
+        test::play_randomly(g, rng, 200, [&](const GameState& before, const Move& m,
+                                             const GameState& after, const PlayReport& r) {
+            key = zobrist_after(key, before, after, m, r);
+            ASSERT_EQ(key, zobrist_key(after)) << format_sfen(before) << " " << format_usi_move(m);
+        });
+        ASSERT_FALSE(HasFatalFailure());
     }
     // Side to move and hands are part of the key.
     GameState a = position("4k4/9/9/9/9/9/9/9/4K4 b P 1");

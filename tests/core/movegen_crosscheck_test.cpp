@@ -8,6 +8,7 @@
 
 #include "core/movegen.h"
 #include "core/sfen.h"
+#include "support/random_game.h"
 
 namespace murokan {
 namespace {
@@ -84,20 +85,11 @@ TEST(MovegenCrossCheck, RandomGamesAndScatteredBoards) {
     std::mt19937 rng(777);
     // Positions met in random games, with either side playing first.
     for (int game = 0; game < 120; ++game) {
-        GameState g;
-        ASSERT_EQ(parse_sfen(kStartSfen, g), nullptr);
-        if (game % 2 == 1) {
-            g.ji_teban = TEBAN_GOTE;
-            g.teki_teban = TEBAN_SENTE;
-            g.teban = g.teki_teban;
-        }
-        MoveList list;
-        for (int ply = 0; ply < 200 && g.shuukyoku == 0; ++ply) {
-            expect_same(g, "game");
-            generate_moves(g, list);
-            if (list.count == 0) break;
-            play_move(g, list.moves[rng() % list.count]);
-        }
+        GameState g = test::start_of_game(game);
+        expect_same(g, "start");
+        test::play_randomly(g, rng, 200, [](const GameState&, const Move&, const GameState& after,
+                                            const PlayReport&) { expect_same(after, "game"); });
+        ASSERT_FALSE(HasFatalFailure());
     }
     // Random scatterings: any piece on any square, full hands, pawns on last rows.
     for (int n = 0; n < 3000; ++n) {

@@ -3,11 +3,8 @@
 // totals equal to the hands, nothing outside the board, short chains.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "board.h"
-#include "core/movegen.h"
-#include "core/sfen.h"
+#include "support/random_game.h"
 
 namespace murokan {
 namespace {
@@ -40,41 +37,28 @@ const char* broken(const GameState& g, int kings_taken) {
 
 TEST(RandomPlay, PositionsStayWhole) {
     std::mt19937 rng(20240607);
-    MoveList list;
     long long plies = 0, captures = 0, drops = 0, games_won = 0;
     for (int game = 0; game < kGames; ++game) {
-        GameState g;
-        ASSERT_EQ(parse_sfen(kStartSfen, g), nullptr);
-        // Half the games with the bottom side playing second.
-        if (game % 2 == 1) {
-            g.ji_teban = TEBAN_GOTE;
-            g.teki_teban = TEBAN_SENTE;
-            g.teban = g.teki_teban;
-        }
-        for (int ply = 0; ply < kMaxPlies && g.shuukyoku == 0; ++ply) {
-            generate_moves(g, list);
-            if (list.count == 0) break;  // every piece blocked and the hand empty
-            ASSERT_LT(list.count, MoveList::kCapacity);
-            const Move m = list.moves[std::uniform_int_distribution<int>(0, list.count - 1)(rng)];
-            const int mover = g.teban;
-            const PlayReport r = play_move(g, m);
+        GameState g = test::start_of_game(game);
+        test::play_randomly(g, rng, kMaxPlies, [&](const GameState& before, const Move& m,
+                                                   const GameState& after, const PlayReport& r) {
             ++plies;
             drops += m.is_drop();
             captures += r.chain.sandwiched;
-
             const int kings_taken =
-                (調査_駒存在(g, -OU) == FLAG_OFF) + (調査_駒存在(g, OU) == FLAG_OFF);
-            const char* why = broken(g, kings_taken);
+                (調査_駒存在(after, -OU) == FLAG_OFF) + (調査_駒存在(after, OU) == FLAG_OFF);
+            const char* why = broken(after, kings_taken);
             ASSERT_EQ(why, nullptr) << why << " after " << format_usi_move(m) << " in game " << game
-                                    << " ply " << ply << ": " << format_sfen(g);
-            ASSERT_LE(r.chain.passes, 8) << "game " << game << " ply " << ply;
-            ASSERT_EQ(g.teban, -mover);
+                                    << ": " << format_sfen(before);
+            ASSERT_LE(r.chain.passes, 8) << "game " << game << ": " << format_sfen(before);
+            ASSERT_EQ(after.teban, -before.teban);
             // A king leaves the board exactly when the game is over.
-            ASSERT_EQ(kings_taken > 0, g.shuukyoku != 0) << "game " << game;
+            ASSERT_EQ(kings_taken > 0, after.shuukyoku != 0) << "game " << game;
             if (r.chain.sandwiched) {
-                ASSERT_EQ(g.ban[r.chain.sand_x][r.chain.sand_y], KARA);
+                ASSERT_EQ(after.ban[r.chain.sand_x][r.chain.sand_y], KARA);
             }
-        }
+        });
+        ASSERT_FALSE(HasFatalFailure());
         games_won += g.shuukyoku != 0;
     }
     // The games must really exercise the strike chain, drops and endings.
