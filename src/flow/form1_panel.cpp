@@ -1,9 +1,9 @@
 // The 棋譜 menu and the record panel: opening and closing the panel, moving
 // through drives and folders, writing the history to a ".棋譜" file (RETURN)
 // and loading one (a click in the file list).
+#include "files/cp932.h"
 #include "flow/form1.h"
 #include "platform/record_panel.h"
-#include "record/cp932.h"
 #include "record/notation.h"
 #include "record/record_file.h"
 

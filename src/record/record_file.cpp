@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "record/cp932.h"
-#include "record/disk_file.h"
+#include "files/cp932.h"
+#include "files/disk_file.h"
 #include "record/record_format.h"
 
 namespace murokan {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "record/cp932.h"
+#include "files/cp932.h"
 
 namespace murokan {
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "core/constants.h"
-#include "record/cp932.h"
-#include "record/disk_file.h"
+#include "files/cp932.h"
+#include "files/disk_file.h"
 
 namespace murokan::settings {
 

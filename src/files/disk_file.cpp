@@ -1,4 +1,4 @@
-#include "record/disk_file.h"
+#include "files/disk_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

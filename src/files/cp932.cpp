@@ -1,4 +1,4 @@
-#include "record/cp932.h"
+#include "files/cp932.h"
 
 #include <iconv.h>
 
