@@ -34,6 +34,11 @@ class PanelEvents : public platform::RecordPanelEvents {
     Form1& form_;
 };
 
+// The dialog's icon for a record box's.
+platform::Icon dialog_icon(棋譜アイコン icon) {
+    return icon == 棋譜アイコン::Exclamation ? platform::Icon::Exclamation : platform::Icon::None;
+}
+
 }  // namespace
 
 void Form1::attachRecordPanel(platform::RecordPanel& p) {
@@ -44,7 +49,7 @@ void Form1::attachRecordPanel(platform::RecordPanel& p) {
 }
 
 void Form1::show_messages(const std::vector<棋譜メッセージ>& boxes) {
-    for (const 棋譜メッセージ& m : boxes) pf.dialogs.message(m.title, m.text, m.icon);
+    for (const 棋譜メッセージ& m : boxes) pf.dialogs.message(m.title, m.text, dialog_icon(m.icon));
 }
 
 void Form1::描画_可視(bool drive, bool dir, bool file) {

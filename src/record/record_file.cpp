@@ -11,12 +11,12 @@ namespace murokan {
 namespace {
 
 棋譜メッセージ 箱(std::string_view title, std::string_view text,
-                  platform::Icon icon = platform::Icon::None) {
+                  棋譜アイコン icon = 棋譜アイコン::None) {
     return {std::string(title), std::string(text), icon};
 }
 
 棋譜メッセージ 書込エラー(std::string_view text) {
-    return 箱(棋譜文言::題_棋譜保存, text, platform::Icon::Exclamation);
+    return 箱(棋譜文言::題_棋譜保存, text, 棋譜アイコン::Exclamation);
 }
 
 bool 制御文字を含む(std::string_view s) {
@@ -56,7 +56,7 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
 }
 
 棋譜メッセージ 棋譜満杯メッセージ() {
-    return 箱(棋譜文言::題_棋譜, 棋譜文言::満杯, platform::Icon::Exclamation);
+    return 箱(棋譜文言::題_棋譜, 棋譜文言::満杯, 棋譜アイコン::Exclamation);
 }
 
 棋譜書込結果 書込_棋譜(const GameState& g, History& h, const 棋譜書込指定& panel) {
@@ -162,7 +162,7 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
     if (!bytes) {
         棋譜読込結果 result;
         result.messages.push_back(
-            箱(棋譜文言::題_棋譜, 棋譜文言::読込失敗, platform::Icon::Exclamation));
+            箱(棋譜文言::題_棋譜, 棋譜文言::読込失敗, 棋譜アイコン::Exclamation));
         return result;
     }
     return 読込_棋譜データ(g, h, *bytes, 初期設定);

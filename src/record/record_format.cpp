@@ -97,7 +97,7 @@ std::string_view 行エラー文言(行エラー e) {
 }
 
 棋譜メッセージ 読込拒否(std::string text) {
-    return {std::string(棋譜文言::題_棋譜), std::move(text), platform::Icon::Exclamation};
+    return {std::string(棋譜文言::題_棋譜), std::move(text), 棋譜アイコン::Exclamation};
 }
 
 }  // namespace

@@ -3,17 +3,20 @@
 // Dialogs, the script driver prints them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
-
 namespace murokan {
+
+// The icon of a record box: records know nothing of the window, so Form1
+// turns this into the dialog's own icon.
+enum class 棋譜アイコン : std::uint8_t { None, Exclamation };
 
 struct 棋譜メッセージ {
     std::string title;
     std::string text;
-    platform::Icon icon = platform::Icon::None;
+    棋譜アイコン icon = 棋譜アイコン::None;
 
     bool operator==(const 棋譜メッセージ&) const = default;
 };

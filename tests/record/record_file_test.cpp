@@ -71,8 +71,8 @@ TEST(RecordFileTest, RandomGameOf120MovesRoundTrips) {
     EXPECT_EQ(g.kifu_mode, FLAG_ON);
     EXPECT_EQ(g.teban, TEBAN_SENTE);
     const std::vector<棋譜メッセージ> expected_messages = {
-        {"棋譜", " 読み込みました", platform::Icon::None},
-        {"棋譜", "棋譜を '進 'で進めて下さい", platform::Icon::None}};
+        {"棋譜", " 読み込みました", 棋譜アイコン::None},
+        {"棋譜", "棋譜を '進 'で進めて下さい", 棋譜アイコン::None}};
     EXPECT_EQ(loaded.messages, expected_messages);
     EXPECT_EQ(loaded.見出し[0], "第一局");
     EXPECT_EQ(loaded.見出し[1], "後手ｻﾝ");  // the bottom side moved first
