@@ -114,6 +114,29 @@ TEST_F(RecordPanelTest, ReturnRefusesAMissingNameAndAnEmptyGame) {
     EXPECT_FALSE(std::filesystem::exists(scratch.path() / "empty.棋譜"));
 }
 
+// A name the record cannot take is refused with the warning icon; the notices
+// of a missing name and of a record written show none.
+TEST_F(RecordPanelTest, OnlyARefusedNameWarns) {
+    play_three_moves();
+    form.KIFU_WRITE_Click();
+    const struct {
+        const char* file;
+        const char* text;
+        platform::Icon icon;
+    } cases[] = {
+        {"", "ﾌｧｲﾙ名が入力されていません", platform::Icon::None},
+        {"..", "そのﾌｧｲﾙ名は使えません", platform::Icon::Exclamation},
+        {"対局", "棋譜を書き込みました", platform::Icon::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        fill_texts(c.file);
+        ASSERT_TRUE(panel.pressReturn());
+        EXPECT_EQ(rp.dialogs.messages().back().text, c.text);
+        EXPECT_EQ(rp.dialogs.messages().back().icon, c.icon);
+    }
+}
+
 TEST_F(RecordPanelTest, SavedGameLoadsAndStepsToItsEnd) {
     play_three_moves();
     int latest[10][10];
