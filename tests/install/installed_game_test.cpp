@@ -32,9 +32,8 @@ pid_t start_game(const fs::path& start, const std::vector<std::string>& env, con
     const pid_t pid = fork();
     if (pid != 0) return pid;
     if (chdir(start.c_str()) != 0) _exit(126);
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME",
-          "XDG_CACHE_HOME"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "HOME", "XDG_DATA_HOME",
+                             "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
         unsetenv(name);
     for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
     const int null = open("/dev/null", O_RDWR);
@@ -150,8 +149,7 @@ TEST(InstalledGame, WithoutAHomeWritesOnlyInTheCurrentFolder) {
     const pid_t game =
         start_game(start, {"QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy"}, err);
     ASSERT_GT(game, 0);
-    EXPECT_TRUE(within(60s, [&] { return fs::exists(start / "Murokan.ini"); }))
-        << read_text(err);
+    EXPECT_TRUE(within(60s, [&] { return fs::exists(start / "Murokan.ini"); })) << read_text(err);
     EXPECT_EQ(stop(game), 0) << read_text(err);
     std::set<fs::path> written;
     for (const auto& entry : fs::recursive_directory_iterator(scratch))

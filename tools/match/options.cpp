@@ -32,7 +32,8 @@ constexpr long long kMaxNodes = kMaxBudgetNodes;
 constexpr Numeric kNumerics[] = {
     {"--games", 1, 100'000, [](Parsed& p, long long v) { p.o.games = static_cast<int>(v); }},
     {"--first", 0, 1'000'000, [](Parsed& p, long long v) { p.o.first = static_cast<int>(v); }},
-    {"--seed", 0, 4'294'967'295, [](Parsed& p, long long v) { p.o.seed = static_cast<unsigned>(v); }},
+    {"--seed", 0, 4'294'967'295,
+     [](Parsed& p, long long v) { p.o.seed = static_cast<unsigned>(v); }},
     // Each thread's searchers take some 48 MB of tables.
     {"--jobs", 1, 32, [](Parsed& p, long long v) { p.o.jobs = static_cast<int>(v); }},
     {"--opening-plies", 0, 100,
@@ -71,8 +72,7 @@ constexpr long long kMaxWeight = 2000;
     for (const Numeric& n : kNumerics)
         std::fprintf(stderr, " %.*s %lld..%lld", static_cast<int>(n.name.size()), n.name.data(),
                      n.lo, n.hi);
-    std::fprintf(stderr, "; weights 0..%lld, hand_percent 0..%lld\n", kMaxWeight,
-                 kMaxHandPercent);
+    std::fprintf(stderr, "; weights 0..%lld, hand_percent 0..%lld\n", kMaxWeight, kMaxHandPercent);
     std::exit(2);
 }
 

@@ -28,8 +28,8 @@ const QString kGroup = QStringLiteral("window");
 // Every key the game keeps in the file; any other is dropped when it is
 // written, so that stray keys do not pile up. A new setting joins here.
 const QStringList kOwnedKeys = {
-    QStringLiteral("window/x"),      QStringLiteral("window/y"),
-    QStringLiteral("window/width"),  QStringLiteral("window/height"),
+    QStringLiteral("window/x"),         QStringLiteral("window/y"),
+    QStringLiteral("window/width"),     QStringLiteral("window/height"),
     QStringLiteral("window/maximized"),
 };
 
