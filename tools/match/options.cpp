@@ -56,8 +56,8 @@ constexpr Numeric kNumerics[] = {
      [](Parsed& p, long long v) { p.o.b_opts.contempt = static_cast<int>(v); }},
 };
 
-// Evaluation weights: a percentage, and points for everything else. Within
-// these no sum of the evaluation comes near overflowing.
+// Evaluation weights: a percentage, and points (either sign) for everything
+// else. Within these no sum of the evaluation comes near overflowing.
 constexpr long long kMaxHandPercent = 200;
 constexpr long long kMaxWeight = 2000;
 
@@ -72,7 +72,8 @@ constexpr long long kMaxWeight = 2000;
     for (const Numeric& n : kNumerics)
         std::fprintf(stderr, " %.*s %lld..%lld", static_cast<int>(n.name.size()), n.name.data(),
                      n.lo, n.hi);
-    std::fprintf(stderr, "; weights 0..%lld, hand_percent 0..%lld\n", kMaxWeight, kMaxHandPercent);
+    std::fprintf(stderr, "; weights -%lld..%lld, hand_percent 0..%lld\n", kMaxWeight, kMaxWeight,
+                 kMaxHandPercent);
     std::exit(2);
 }
 
@@ -98,8 +99,10 @@ void parse_weights(const std::string& option, const std::string& text, EvalWeigh
         const std::size_t eq = item.find('=');
         if (eq == std::string::npos) usage("an evaluation weight is name=value");
         const std::string name = item.substr(0, eq);
-        const long long hi = name == "hand_percent" ? kMaxHandPercent : kMaxWeight;
-        const long long v = number(option + " " + name, item.c_str() + eq + 1, 0, hi);
+        const bool percent = name == "hand_percent";
+        const long long v =
+            number(option + " " + name, item.c_str() + eq + 1, percent ? 0 : -kMaxWeight,
+                   percent ? kMaxHandPercent : kMaxWeight);
         if (!w.set(name.c_str(), static_cast<int>(v))) usage("unknown evaluation weight " + name);
         at = comma + 1;
     }
