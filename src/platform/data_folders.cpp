@@ -29,12 +29,25 @@ fs::path data_folder() {
     return installed.empty() ? program : installed;
 }
 
-fs::path user_data_folder(const char* xdg_data_home, const char* home) {
+namespace {
+
+// The game's folder under an XDG base directory `xdg`, else under its default
+// `home`/`in_home`; empty when neither is an absolute path.
+fs::path xdg_folder(const char* xdg, const char* home, const char* in_home) {
     // Relative values are to be ignored, as the XDG base directories ask.
-    if (xdg_data_home && fs::path(xdg_data_home).is_absolute())
-        return fs::path(xdg_data_home) / "murokan";
-    if (home && fs::path(home).is_absolute()) return fs::path(home) / ".local/share/murokan";
+    if (xdg && fs::path(xdg).is_absolute()) return fs::path(xdg) / "murokan";
+    if (home && fs::path(home).is_absolute()) return fs::path(home) / in_home / "murokan";
     return {};
+}
+
+}  // namespace
+
+fs::path user_data_folder(const char* xdg_data_home, const char* home) {
+    return xdg_folder(xdg_data_home, home, ".local/share");
+}
+
+fs::path user_config_folder(const char* xdg_config_home, const char* home) {
+    return xdg_folder(xdg_config_home, home, ".config");
 }
 
 }  // namespace murokan::platform

@@ -25,4 +25,9 @@ std::filesystem::path data_folder();
 // usable. Either argument may be null (an unset variable).
 std::filesystem::path user_data_folder(const char* xdg_data_home, const char* home);
 
+// The game's folder among the user's configuration: `<xdg_config_home>/murokan`
+// when that is an absolute path, else `<home>/.config/murokan`; empty when
+// neither is usable, so that nothing lands at the root of the file system.
+std::filesystem::path user_config_folder(const char* xdg_config_home, const char* home);
+
 }  // namespace murokan::platform

@@ -122,6 +122,12 @@ std::optional<棋譜メッセージ> 調査_棋譜書込可否(const GameState& 
     }
 
     初期設定();
+    // The file does not say which side moved first: the record is read as a
+    // freshly started program reads it, with the bottom side 先手, and not with
+    // the sides a game played before left behind (a computer that moved first
+    // would otherwise be handed the bottom side's turns).
+    g.ji_teban = TEBAN_SENTE;
+    g.teki_teban = TEBAN_GOTE;
     g.kifu_mode = FLAG_ON;
     const int n = static_cast<int>(parsed.局面.size());
     for (int i = 1; i <= n; ++i) {

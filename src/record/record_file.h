@@ -62,9 +62,9 @@ struct 棋譜読込結果 {
 
 // Loads a record from bytes. The whole file is checked first; a refused file
 // leaves g and h exactly as they were. Otherwise `初期設定` (the program's
-// setup, which must store entry 0) runs, record mode is set, entries 1..n are
-// filled, kifu_genzai = tesuu = 0, kifu_saishu = n and, when n > 0, teban =
-// TEBAN_SENTE so that 進 is allowed.
+// setup, which must store entry 0) runs, the bottom side becomes 先手, record
+// mode is set, entries 1..n are filled, kifu_genzai = tesuu = 0, kifu_saishu =
+// n and, when n > 0, teban = TEBAN_SENTE so that 進 is allowed.
 棋譜読込結果 読込_棋譜データ(GameState& g, History& h, std::string_view bytes,
                              const std::function<void()>& 初期設定);
 

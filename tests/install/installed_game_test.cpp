@@ -32,8 +32,8 @@ pid_t start_game(const fs::path& start, const std::vector<std::string>& env, con
     const pid_t pid = fork();
     if (pid != 0) return pid;
     if (chdir(start.c_str()) != 0) _exit(126);
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "HOME", "XDG_DATA_HOME",
+                             "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
         unsetenv(name);
     for (const std::string& e : env) putenv(const_cast<char*>(e.c_str()));
     const int null = open("/dev/null", O_RDWR);
@@ -131,6 +131,32 @@ TEST(InstalledGame, WorksInTheUsersDataFolderAndEndsOnRequest) {
                   std::set<fs::path>{working / "Murokan.ini"});
         const std::string ini = read_text(working / "Murokan.ini");
         EXPECT_EQ(std::count(ini.begin(), ini.end(), '\n'), 4) << "not the four default lines";
+    }
+    fs::remove_all(scratch);
+}
+
+// Without a home the game says its settings stay in the folder it started in,
+// and nothing else is written: its window placement is kept for the run only,
+// not at the root of the file system.
+TEST(InstalledGame, WithoutAHomeWritesOnlyInTheCurrentFolder) {
+    const fs::path scratch =
+        fs::temp_directory_path() / ("murokan_nohome_" + std::to_string(getpid()));
+    const fs::path start = scratch / "start", err = scratch / "stderr.txt";
+    fs::remove_all(scratch);
+    fs::create_directories(start);
+    const fs::path at_root = "/.config/murokan/window.ini";
+    const bool was_at_root = fs::exists(at_root);
+    const pid_t game =
+        start_game(start, {"QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy"}, err);
+    ASSERT_GT(game, 0);
+    EXPECT_TRUE(within(60s, [&] { return fs::exists(start / "Murokan.ini"); })) << read_text(err);
+    EXPECT_EQ(stop(game), 0) << read_text(err);
+    std::set<fs::path> written;
+    for (const auto& entry : fs::recursive_directory_iterator(scratch))
+        if (!entry.is_directory()) written.insert(entry.path());
+    EXPECT_EQ(written, (std::set<fs::path>{start / "Murokan.ini", err}));
+    if (!was_at_root) {
+        EXPECT_FALSE(fs::exists(at_root)) << "the placement went to the root";
     }
     fs::remove_all(scratch);
 }

@@ -1,6 +1,7 @@
 // The real program on a private Xvfb screen: it shows the board, takes a
 // menu item's key and closes with Esc, and its window comes back at the size it was left, unless
-// its place lies off the screen. Skipped when Xvfb (or the X11 client library) is missing.
+// its place lies off the screen. SIGTERM ends it while a message box is open.
+// Skipped when Xvfb (or the X11 client library) is missing.
 #include <gtest/gtest.h>
 
 #ifdef MUROKAN_HAVE_X11
@@ -295,6 +296,24 @@ TEST_F(XvfbScreen, TheWindowComesBackAsItWasLeftUnlessItsPlaceIsOffScreen) {
     ASSERT_NE(w, 0u);
     EXPECT_EQ(geometry(w), first) << "an off-screen place did not fall back to the default";
     EXPECT_EQ(closeWithEscape(w), 0);
+}
+
+// The desktop's request to stop ends the game while a message box waits for
+// its OK (here 戻's refusal before any game), as it does at any other time.
+TEST_F(XvfbScreen, SigtermEndsTheGameWhileAMessageBoxIsOpen) {
+    const Window w = start();
+    ASSERT_NE(w, 0u);
+    pressKey(d, w, XK_Left);
+    Window box = 0;
+    for (int i = 0; i < 60 && !box; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        box = findWindow(d, "戻る");
+    }
+    ASSERT_NE(box, 0u) << "no box to answer";
+    kill(app, SIGTERM);
+    const int status = waitFor(app, std::chrono::seconds(3));
+    if (status != -1) app = 0;
+    EXPECT_EQ(status, 0) << "SIGTERM did not end the game while a box was open";
 }
 
 }  // namespace

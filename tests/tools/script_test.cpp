@@ -51,7 +51,8 @@ std::string read_file(const fs::path& p) {
 }
 
 // Runs the driver with `arguments` in a new empty working directory, so that
-// files it reads at start-up (settings) never come from an earlier run.
+// files it reads at start-up (settings) never come from an earlier run. A run
+// that hangs is ended, with status 124.
 RunResult run_in_fresh_dir(const std::string& arguments) {
     static int serial = 0;
     const fs::path dir =
@@ -59,7 +60,7 @@ RunResult run_in_fresh_dir(const std::string& arguments) {
         ("murokan-script-test-" + std::to_string(getpid()) + "-" + std::to_string(++serial));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const RunResult r = run("cd " + shell_quoted(dir.string()) + " && " +
+    const RunResult r = run("cd " + shell_quoted(dir.string()) + " && timeout 120 " +
                             shell_quoted(MUROKAN_SCRIPT_BIN) + " " + arguments);
     fs::remove_all(dir);
     return r;
@@ -78,6 +79,13 @@ fs::path script_path(const std::string& name) {
     return fs::path(MUROKAN_SCRIPT_DIR) / (name + ".script");
 }
 
+// The driver's exit status for a run that printed `out`: a refused line
+// ("error ...") must make it fail.
+int status_for(const std::string& out) {
+    const bool refused = out.rfind("error ", 0) == 0 || out.find("\nerror ") != std::string::npos;
+    return refused ? 3 : 0;
+}
+
 class Script : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Script, PrintsWhatIsExpected) {
@@ -86,7 +94,7 @@ TEST_P(Script, PrintsWhatIsExpected) {
     ASSERT_TRUE(fs::exists(expected)) << expected;
 
     const RunResult r = run_in_fresh_dir(shell_quoted(script.string()));
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, status_for(r.out));
     // Whole texts, so that a failure shows a line diff.
     EXPECT_EQ(r.out, read_file(expected));
 }
@@ -98,7 +106,7 @@ TEST(Driver, ReadsStandardInputLikeAFile) {
     const std::string script = script_path("core_moves").string();
     const RunResult from_file = run_in_fresh_dir(shell_quoted(script));
     const RunResult from_stdin = run_in_fresh_dir("< " + shell_quoted(script));
-    EXPECT_EQ(from_stdin.status, 0);
+    EXPECT_EQ(from_stdin.status, from_file.status);
     EXPECT_FALSE(from_file.out.empty());
     EXPECT_EQ(from_stdin.out, from_file.out);
 }

@@ -14,8 +14,9 @@
 // the second; which side moves first alternates between pairs. --first F
 // plays games F.. of the same schedule, so that a long match can be played
 // in parts whose counts add up to the whole. A game still running after 500
-// plies is a draw. A progress bar goes to stderr, with a line for each move
-// over its budget plus 50 ms; the last line on stdout is
+// plies is a draw. Every number has a range (options.cpp); a value outside
+// it is refused with exit status 2. A progress bar goes to stderr, with a
+// line for each move over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
 #include <algorithm>
 #include <atomic>
@@ -33,6 +34,7 @@
 #include "core/sfen.h"
 #include "match/elo.h"
 #include "match/opening.h"
+#include "match/options.h"
 #include "match/players.h"
 
 namespace murokan::match {
@@ -42,17 +44,6 @@ namespace {
 constexpr int kMaxPlies = 500;
 constexpr int kOverrunMs = 50;
 
-struct Options {
-    std::string a, b;
-    int games = 0;
-    int first = 0;  // number of the first game in the seeded schedule
-    unsigned seed = 1;
-    int jobs = 1;
-    int opening_plies = 4;
-    bool verbose = false;  // each game's moves and end to stderr
-    PlayerOptions a_opts, b_opts;
-};
-
 struct Outcome {
     int a_result = 0;  // 1 win, 0 draw, -1 loss
     int plies = 0;
@@ -61,106 +52,6 @@ struct Outcome {
     bool illegal = false;
     std::string moves;  // USI, with --verbose
 };
-
-[[noreturn]] void usage(const char* why) {
-    std::fprintf(stderr, "murokan-match: %s\n", why);
-    std::fprintf(stderr,
-                 "usage: murokan-match --a PLAYER --b PLAYER --games N [--movetime MS] "
-                 "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
-                 "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] "
-                 "[--a-eval k=v,...] "
-                 "(and the same for --b)\nplayers: LEVEL1..LEVEL5, BASELINE2\n");
-    std::exit(2);
-}
-
-long long number(const char* text) {
-    char* end = nullptr;
-    const long long v = std::strtoll(text, &end, 10);
-    if (end == text || *end != '\0' || v < 0) usage("not a number");
-    return v;
-}
-
-void parse_weights(const std::string& text, EvalWeights& w) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t comma = text.find(',', at);
-        if (comma == std::string::npos) comma = text.size();
-        const std::string item = text.substr(at, comma - at);
-        const std::size_t eq = item.find('=');
-        if (eq == std::string::npos) usage("an evaluation weight is name=value");
-        const std::string name = item.substr(0, eq);
-        const std::string value = item.substr(eq + 1);
-        char* end = nullptr;
-        const long v = std::strtol(value.c_str(), &end, 10);
-        if (end == value.c_str() || *end != '\0' || !w.set(name.c_str(), static_cast<int>(v))) {
-            usage("unknown evaluation weight");
-        }
-        at = comma + 1;
-    }
-}
-
-Options parse(int argc, char** argv) {
-    Options o;
-    std::optional<int> movetime;
-    std::optional<long long> nodes;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i + 1 >= argc) usage("every option takes a value");
-        const char* v = argv[++i];
-        if (arg == "--a")
-            o.a = v;
-        else if (arg == "--b")
-            o.b = v;
-        else if (arg == "--games")
-            o.games = static_cast<int>(number(v));
-        else if (arg == "--seed")
-            o.seed = static_cast<unsigned>(number(v));
-        else if (arg == "--first")
-            o.first = static_cast<int>(number(v));
-        else if (arg == "--jobs")
-            o.jobs = static_cast<int>(number(v));
-        else if (arg == "--opening-plies")
-            o.opening_plies = static_cast<int>(number(v));
-        else if (arg == "--verbose")
-            o.verbose = number(v) != 0;
-        else if (arg == "--movetime")
-            movetime = static_cast<int>(number(v));
-        else if (arg == "--nodes")
-            nodes = number(v);
-        else if (arg == "--a-movetime")
-            o.a_opts.movetime_ms = static_cast<int>(number(v));
-        else if (arg == "--b-movetime")
-            o.b_opts.movetime_ms = static_cast<int>(number(v));
-        else if (arg == "--a-nodes")
-            o.a_opts.nodes = number(v);
-        else if (arg == "--b-nodes")
-            o.b_opts.nodes = number(v);
-        else if (arg == "--a-depth")
-            o.a_opts.depth = static_cast<int>(number(v));
-        else if (arg == "--b-depth")
-            o.b_opts.depth = static_cast<int>(number(v));
-        else if (arg == "--a-contempt")
-            o.a_opts.contempt = static_cast<int>(number(v));
-        else if (arg == "--b-contempt")
-            o.b_opts.contempt = static_cast<int>(number(v));
-        else if (arg == "--a-eval")
-            parse_weights(v, o.a_opts.weights);
-        else if (arg == "--b-eval")
-            parse_weights(v, o.b_opts.weights);
-        else
-            usage(("unknown option " + arg).c_str());
-    }
-    for (PlayerOptions* p : {&o.a_opts, &o.b_opts}) {
-        if (!p->movetime_ms && !p->nodes) {
-            p->movetime_ms = movetime;
-            p->nodes = nodes;
-        }
-    }
-    if (o.a.empty() || o.b.empty() || o.games <= 0) usage("--a, --b and --games are needed");
-    if (o.jobs < 1) o.jobs = 1;
-    if (!make_player(o.a, o.a_opts) || !make_player(o.b, o.b_opts)) usage("unknown player");
-    return o;
-}
 
 // CPU time of the calling thread: far below the wall-clock time of a move
 // when the thread was kept waiting rather than searching.
@@ -255,8 +146,9 @@ int run(const Options& o) {
             progress(done, o.games, w, l, d);
         }
     };
+    // A thread beyond the number of games would only build its players.
     std::vector<std::thread> threads;
-    for (int j = 1; j < o.jobs; ++j) threads.emplace_back(worker);
+    for (int j = 1; j < std::min(o.jobs, o.games); ++j) threads.emplace_back(worker);
     worker();
     for (std::thread& t : threads) t.join();
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "ai/engine_levels.h"
 #include "core/movegen.h"
 #include "core/sfen.h"
 #include "record/history.h"
@@ -60,7 +61,7 @@ constexpr Variable kVariables[] = {
 
 // set NAME VALUE: a game-state variable, or the budget of the searching
 // levels, `nodes` or `movetime` (milliseconds); either replaces the level's
-// own budget until both are 0 again.
+// own budget until both are 0 again; neither may exceed the tools' maximum.
 void cmd_set(Context& ctx, const Args& args) {
     if (!expect_words(ctx, args, 2)) return;
     const std::string& name = args.words[0];
@@ -73,8 +74,11 @@ void cmd_set(Context& ctx, const Args& args) {
     }
     SearchBounds& bounds = ctx.form->search_bounds;
     if (name == "nodes" || name == "movetime") {
+        const int most = name == "nodes" ? kMaxBudgetNodes : kMaxBudgetMs;
         if (value < 0) {
             print_error(ctx, "a budget cannot be negative: " + text);
+        } else if (value > most) {
+            print_error(ctx, name + " is at most " + std::to_string(most) + ": " + text);
         } else if (name == "nodes") {
             bounds.nodes = value;
         } else {

@@ -20,6 +20,7 @@ struct Context {
     }
 
     std::ostream* out = &std::cout;  // where results and events are written
+    int refused = 0;                 // lines answered with "error"
     ScriptWindow window;  // the recording platform and the `shot` canvas (commands_window.cpp)
     // The program: every handler and all state. Large, so kept off the stack.
     std::unique_ptr<Form1> form;

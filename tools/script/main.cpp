@@ -1,6 +1,8 @@
 // murokan-script: runs the game's own code from a text script, with no window.
 // Usage: murokan-script [FILE]; without FILE the script is read from standard
-// input. Results and events go to standard output, one line each.
+// input. Results and events go to standard output, one line each. The exit
+// status is 3 when a line was refused ("error ..."), so that a broken script
+// does not pass unnoticed; a test that means to be refused expects it.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -9,6 +11,10 @@
 #include "script/context.h"
 #include "script/flow_driver.h"
 #include "script/runner.h"
+
+namespace {
+constexpr int kRefusedStatus = 3;
+}
 
 int main(int argc, char** argv) {
     using namespace murokan::script;
@@ -33,5 +39,5 @@ int main(int argc, char** argv) {
                      argc == 2 ? argv[1] : "standard input");
         return 1;
     }
-    return 0;
+    return ctx.refused > 0 ? kRefusedStatus : 0;
 }

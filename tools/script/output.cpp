@@ -10,6 +10,7 @@ void print(Context& ctx, std::string_view line) {
 }
 
 void print_error(Context& ctx, std::string_view reason) {
+    ctx.refused += 1;
     std::string line = "error ";
     line += reason;
     print(ctx, line);

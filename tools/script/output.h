@@ -12,7 +12,8 @@ namespace murokan::script {
 // Writes `line` and a line end.
 void print(Context& ctx, std::string_view line);
 
-// "error <reason>": a command that is unknown or malformed. The run goes on.
+// "error <reason>": a command that is unknown or malformed. The run goes on,
+// and ends with a status that says a line was refused.
 void print_error(Context& ctx, std::string_view reason);
 
 // A text in double quotes with '\' and '"' escaped by a backslash and line

@@ -142,11 +142,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // ------------------------------------------------------------ dialogs
 
+namespace {
+
+// Runs a modal box with the platform told of it, so that a request to quit
+// ends the box rather than wait for it. A box ended that way answers as if
+// dismissed: no, or OK.
+int execBox(QtPlatform& owner, QDialog& box) {
+    owner.enterDialog();
+    const int answer = box.exec();
+    owner.leaveDialog();
+    return answer;
+}
+
+}  // namespace
+
 void QtDialogs::message(std::string_view title, std::string_view text, Icon icon) {
     QMessageBox box(toQtIcon(icon), qs(title), messageText(text), QMessageBox::Ok,
                     &owner_.window());
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.exec();
+    execBox(owner_, box);
 }
 
 bool QtDialogs::askYesNo(std::string_view title, std::string_view text, Icon icon) {
@@ -154,12 +168,12 @@ bool QtDialogs::askYesNo(std::string_view title, std::string_view text, Icon ico
                     QMessageBox::Yes | QMessageBox::No, &owner_.window());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    return box.exec() == QMessageBox::Yes;
+    return execBox(owner_, box) == QMessageBox::Yes;
 }
 
 AboutChoice QtDialogs::aboutBox() {
     AboutBox box(&owner_.window());
-    return box.exec() == AboutBox::kHomePage ? AboutChoice::HomePage : AboutChoice::Ok;
+    return execBox(owner_, box) == AboutBox::kHomePage ? AboutChoice::HomePage : AboutChoice::Ok;
 }
 
 // ------------------------------------------------------------ clock
@@ -358,9 +372,10 @@ void QtPlatform::deliverTick() {
 }
 
 bool QtPlatform::deliverClose() {
-    // A handler is still running (e.g. a pause); the computer's thinking,
-    // though, is stopped by it.
-    if (busy_depth_ > 0 && !thinking()) return false;
+    // A handler is still running (e.g. a pause); the computer's thinking
+    // and a message box, though, are ended by it (quitting ends every event
+    // loop, the box's too).
+    if (busy_depth_ > 0 && !thinking() && dialog_depth_ == 0) return false;
     if (closing_) return true;
     closing_ = true;
     run([](EventSink& s) { s.unload(); });

@@ -148,6 +148,8 @@ class QtPlatform {
     void deliverShortcut(const std::string& name);
     void deliverTick();
     // True when the window may close now (it then tells the sink to unload).
+    // A message box the game waits on does not hold the closing back: the
+    // box ends as if dismissed, and the handler that opened it returns.
     bool deliverClose();
 
     bool waiting() const { return wait_depth_ > 0; }
@@ -163,6 +165,9 @@ class QtPlatform {
         leaveWait();
         --think_depth_;
     }
+    // While a modal box of the game is open.
+    void enterDialog() { ++dialog_depth_; }
+    void leaveDialog() { --dialog_depth_; }
 
   private:
     // Runs one handler with the busy count held, so closing waits for it.
@@ -183,6 +188,7 @@ class QtPlatform {
     int wait_depth_ = 0;
     int think_depth_ = 0;
     int busy_depth_ = 0;
+    int dialog_depth_ = 0;
     bool closing_ = false;
     bool press_delivered_ = false;
 

@@ -1,13 +1,17 @@
 #include "platform/qt/window_placement.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/data_folders.h"
 
 namespace murokan::platform {
 
@@ -21,6 +25,28 @@ constexpr int kGrabH = 20;
 
 const QString kGroup = QStringLiteral("window");
 
+// Every key the game keeps in the file; any other is dropped when it is
+// written, so that stray keys do not pile up. A new setting joins here.
+const QStringList kOwnedKeys = {
+    QStringLiteral("window/x"),         QStringLiteral("window/y"),
+    QStringLiteral("window/width"),     QStringLiteral("window/height"),
+    QStringLiteral("window/maximized"),
+};
+
+// A file larger than this was not written by the game: it counts as no saved
+// placement, and is written afresh.
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+
+// Coordinates and sizes beyond this lie off any screen there is; bounding
+// them keeps the sums of a frame's edges within an int.
+constexpr int kFar = 1 << 20;
+
+// Whether the file may be handed to QSettings: a regular file (a FIFO would
+// hold the start in open()) of a placement's size.
+bool sound(const QFileInfo& file) {
+    return file.isFile() && file.size() <= kMaxFileBytes;
+}
+
 }  // namespace
 
 bool onSomeScreen(QPoint pos, QSize size, const QList<QRect>& screens) {
@@ -32,19 +58,30 @@ bool onSomeScreen(QPoint pos, QSize size, const QList<QRect>& screens) {
     });
 }
 
+std::optional<QRect> fitted(const Placement& p, const QList<QRect>& screens) {
+    for (const QRect& s : screens) {
+        if (onSomeScreen(p.pos, p.size, {s})) return QRect(p.pos, p.size.boundedTo(s.size()));
+    }
+    return std::nullopt;
+}
+
 QString WindowPlacement::userFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/murokan/window.ini");
+    const std::filesystem::path folder =
+        user_config_folder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (folder.empty()) return {};
+    return QString::fromStdString((folder / "window.ini").string());
 }
 
 std::optional<Placement> WindowPlacement::load() const {
-    if (!QFileInfo::exists(file_)) return std::nullopt;
+    if (file_.isEmpty() || !sound(QFileInfo(file_))) return std::nullopt;
     QSettings ini(file_, QSettings::IniFormat);
     ini.beginGroup(kGroup);
     bool ok[4] = {};
+    const auto bounded = [](int v) { return std::clamp(v, -kFar, kFar); };
     Placement p;
-    p.pos = QPoint(ini.value("x").toInt(&ok[0]), ini.value("y").toInt(&ok[1]));
-    p.size = QSize(ini.value("width").toInt(&ok[2]), ini.value("height").toInt(&ok[3]));
+    p.pos = QPoint(bounded(ini.value("x").toInt(&ok[0])), bounded(ini.value("y").toInt(&ok[1])));
+    p.size = QSize(bounded(ini.value("width").toInt(&ok[2])),
+                   bounded(ini.value("height").toInt(&ok[3])));
     p.maximized = ini.value("maximized", false).toBool();
     if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }) ||
         p.size.width() <= 0 || p.size.height() <= 0) {
@@ -59,9 +96,9 @@ void WindowPlacement::show(QWidget& window) const {
         QList<QRect> screens;
         for (const QScreen* s : QGuiApplication::screens())
             screens.push_back(s->availableGeometry());
-        if (onSomeScreen(p->pos, p->size, screens)) {
-            window.resize(p->size.expandedTo(window.minimumSizeHint()));
-            window.move(p->pos);
+        if (const std::optional<QRect> place = fitted(*p, screens)) {
+            window.resize(place->size().expandedTo(window.minimumSizeHint()));
+            window.move(place->topLeft());
         }
     }
     if (p && p->maximized)
@@ -83,9 +120,15 @@ void WindowPlacement::save(const QWidget& window) const {
         p.size = window.size();
         p.pos = window.pos();
     }
-    if (!p.size.isValid() || p.size.isEmpty()) return;
-    QDir().mkpath(QFileInfo(file_).absolutePath());
+    if (!p.size.isValid() || p.size.isEmpty() || file_.isEmpty()) return;
+    const QFileInfo file(file_);
+    if (file.exists() && !file.isFile()) return;
+    if (file.exists() && !sound(file)) QFile::remove(file_);
+    QDir().mkpath(file.absolutePath());
     QSettings ini(file_, QSettings::IniFormat);
+    for (const QString& key : ini.allKeys()) {
+        if (!kOwnedKeys.contains(key)) ini.remove(key);
+    }
     ini.beginGroup(kGroup);
     ini.setValue("x", p.pos.x());
     ini.setValue("y", p.pos.y());

@@ -25,18 +25,27 @@ struct Placement {
 // one of the `screens` (their free areas) for its title bar to be grabbed.
 bool onSomeScreen(QPoint pos, QSize size, const QList<QRect>& screens);
 
+// Where a window placed as `p` goes among the `screens` (their free areas):
+// at its place, no larger than the screen its title bar is on; nothing when
+// no screen shows its title bar.
+std::optional<QRect> fitted(const Placement& p, const QList<QRect>& screens);
+
 class WindowPlacement {
   public:
+    // An empty `file` keeps the placement of this run only.
     explicit WindowPlacement(QString file) : file_(std::move(file)) {}
-    // $XDG_CONFIG_HOME/murokan/window.ini, or ~/.config/murokan/window.ini.
+    // $XDG_CONFIG_HOME/murokan/window.ini, or ~/.config/murokan/window.ini;
+    // empty without a home.
     static QString userFile();
 
-    // What the file holds; nothing when it is missing or holds no usable size.
+    // What the file holds; nothing when it is missing, is no regular file of
+    // a placement's size, or holds no usable size.
     std::optional<Placement> load() const;
     // Shows `window` as it was left. A position that no screen shows any more
     // leaves the window where it stands (its centred default).
     void show(QWidget& window) const;
-    // Writes where `window` is now; a file that cannot be written is left be.
+    // Writes where `window` is now, and of the file's keys only the game's
+    // own; a file that cannot be written, or is no regular file, is left be.
     void save(const QWidget& window) const;
 
   private:

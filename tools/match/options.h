@@ -1,0 +1,28 @@
+// The command line of murokan-match: its options, each number's range, and
+// how the shared budgets fill in the players' own.
+#pragma once
+
+#include <string>
+
+#include "match/players.h"
+
+namespace murokan::match {
+
+struct Options {
+    std::string a, b;
+    int games = 0;
+    int first = 0;  // number of the first game in the seeded schedule
+    unsigned seed = 1;
+    int jobs = 1;
+    int opening_plies = 4;
+    bool verbose = false;  // each game's moves and end to stderr
+    PlayerOptions a_opts, b_opts;
+};
+
+// The options argv gives. An option that is unknown, lacks its value or has
+// a value outside its range ends the program with the reason, the usage and
+// exit status 2: a bound of 0 would let a search run for ever, and a huge
+// count would wrap or exhaust memory.
+Options parse(int argc, char** argv);
+
+}  // namespace murokan::match
