@@ -38,6 +38,10 @@ struct SearchBounds {
     int movetime_ms = 0;     // 0: none
 };
 
+// What the computer is made with under these bounds: when either part is
+// set, both replace the level's own budget (form1_think.cpp).
+PlayerOptions player_options(const SearchBounds& bounds);
+
 class Form1 : public platform::EventSink {
   public:
     // Builds the menu bar; nothing else happens until Form_Load.
@@ -171,9 +175,6 @@ class Form1 : public platform::EventSink {
     // (to the computer, which then replies inside this call). `m` is not
     // checked: the caller has.
     void play_turn(const Move& m, Mover who);
-    // What the computer of the current level is made with: the driver's
-    // search_bounds when set, over the level's own budget (form1_think.cpp).
-    PlayerOptions player_options() const;
     // What LEVEL4 and LEVEL5 search with: search_bounds when set, else the
     // level's own budget.
     SearchLimits search_limits() const;

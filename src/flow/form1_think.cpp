@@ -5,19 +5,19 @@
 
 namespace murokan {
 
-PlayerOptions Form1::player_options() const {
+PlayerOptions player_options(const SearchBounds& bounds) {
     PlayerOptions o;
     // Bounds set through the driver replace the level's budget, not its
     // way of playing.
-    if (search_bounds.nodes != 0 || search_bounds.movetime_ms != 0) {
-        o.nodes = search_bounds.nodes;
-        o.movetime_ms = search_bounds.movetime_ms;
+    if (bounds.nodes != 0 || bounds.movetime_ms != 0) {
+        o.nodes = bounds.nodes;
+        o.movetime_ms = bounds.movetime_ms;
     }
     return o;
 }
 
 SearchLimits Form1::search_limits() const {
-    return level_search_limits(g.com_level, player_options());
+    return level_search_limits(g.com_level, player_options(search_bounds));
 }
 
 std::optional<Move> Form1::think_on_worker(Player& player, const Position& p) {

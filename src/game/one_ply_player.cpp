@@ -4,8 +4,8 @@
 // Its move is turned back the same way.
 #include <memory>
 
-#include "ai/search.h"
 #include "ai/com_state.h"
+#include "ai/search.h"
 #include "core/game_state.h"
 #include "game/players_internal.h"
 

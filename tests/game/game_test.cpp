@@ -1,8 +1,9 @@
 // A game's end: a taken king, the pass rule and the 500-ply limit.
+#include "game/game.h"
+
 #include <gtest/gtest.h>
 
 #include "core/sfen.h"
-#include "game/game.h"
 
 namespace murokan {
 namespace {

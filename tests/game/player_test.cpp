@@ -1,11 +1,12 @@
 // The player make_player gives for each level, and the random player.
+#include "game/player.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "ai/choose.h"
 #include "core/sfen.h"
-#include "game/player.h"
 
 namespace murokan {
 namespace {
@@ -46,7 +47,8 @@ TEST(PlayerTest, EveryLevelPlaysALegalMoveForEitherSide) {
         ASSERT_NE(p, nullptr) << level;
         EXPECT_EQ(p->thinks_long(), level >= 4) << level;
         for (const char* side : {" b -", " w -"}) {
-            GameState g = from_sfen(std::string("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL") + side);
+            GameState g = from_sfen(
+                std::string("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL") + side);
             const std::optional<Move> m = p->choose(g);
             ASSERT_TRUE(m) << level << side;
             EXPECT_TRUE(is_legal_move(g, *m)) << level << side << " " << format_usi_move(*m);

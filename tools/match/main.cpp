@@ -158,7 +158,8 @@ Options parse(int argc, char** argv) {
     }
     if (o.a.empty() || o.b.empty() || o.games <= 0) usage("--a, --b and --games are needed");
     if (o.jobs < 1) o.jobs = 1;
-    if (!make_named_player(o.a, o.a_opts) || !make_named_player(o.b, o.b_opts)) usage("unknown player");
+    if (!make_named_player(o.a, o.a_opts) || !make_named_player(o.b, o.b_opts))
+        usage("unknown player");
     return o;
 }
 

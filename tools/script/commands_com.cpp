@@ -43,7 +43,7 @@ void cmd_think(Context& ctx, const Args& args) {
     Position p = ctx.state();
     p.teban = p.teki_teban;  // the computer's side, as in the game
     const std::unique_ptr<Player> player =
-        make_player(ctx.state().com_level, ctx.form->player_options());
+        make_player(ctx.state().com_level, player_options(ctx.form->search_bounds));
     const std::optional<Move> m = player ? player->choose(p) : std::nullopt;
     if (!m) {
         print(ctx, "bestmove none");
@@ -62,10 +62,14 @@ void cmd_think(Context& ctx, const Args& args) {
 // The words `play` prints for the way a game ended.
 const char* end_name(GameEnd e) {
     switch (e) {
-        case GameEnd::king_taken: return "king_taken";
-        case GameEnd::both_passed: return "both_passed";
-        case GameEnd::ply_limit: return "ply_limit";
-        case GameEnd::running: break;
+        case GameEnd::king_taken:
+            return "king_taken";
+        case GameEnd::both_passed:
+            return "both_passed";
+        case GameEnd::ply_limit:
+            return "ply_limit";
+        case GameEnd::running:
+            break;
     }
     return "running";
 }
@@ -86,7 +90,8 @@ void cmd_play(Context& ctx, const Args& args) {
         return;
     }
     GameState& g = ctx.state();
-    const std::unique_ptr<Player> player = make_player(g.com_level, ctx.form->player_options());
+    const std::unique_ptr<Player> player =
+        make_player(g.com_level, player_options(ctx.form->search_bounds));
     if (!player) {
         print_error(ctx, "no player for com_level " + std::to_string(g.com_level));
         return;
