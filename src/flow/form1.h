@@ -13,10 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ai/com_state.h"
-#include "ai/engine.h"
 #include "core/game_state.h"
 #include "core/movegen.h"
+#include "game/player.h"
 #include "platform/data_folders.h"
 #include "platform/platform.h"
 #include "platform/record_panel.h"
@@ -38,6 +37,10 @@ struct SearchBounds {
     std::int64_t nodes = 0;  // 0: none
     int movetime_ms = 0;     // 0: none
 };
+
+// What the computer is made with under these bounds: when either part is
+// set, both replace the level's own budget (form1_think.cpp).
+PlayerOptions player_options(const SearchBounds& bounds);
 
 class Form1 : public platform::EventSink {
   public:
@@ -173,7 +176,7 @@ class Form1 : public platform::EventSink {
     // checked: the caller has.
     void play_turn(const Move& m, Mover who);
     // What LEVEL4 and LEVEL5 search with: search_bounds when set, else the
-    // level's own budget (form1_think.cpp).
+    // level's own budget.
     SearchLimits search_limits() const;
     // Stores the current position as history entry kifu_genzai (record files).
     void 手順保存(int x1, int y1, int x2, int y2, int koma, int toru, float ji_mae, float ji_ato,
@@ -188,8 +191,10 @@ class Form1 : public platform::EventSink {
     // Move history: a snapshot of every position of the game, and its end marker.
     History hist;
 
-    // The computer player: its influence maps and the scratch values of one turn.
-    ComState com;
+    // The computer player: its influence maps and the scratch values of one
+    // turn, and the searcher of LEVEL4/5, made on their first turn and kept
+    // for the run; whichever level plays goes on with them.
+    PlayerScratch com;
 
     // Option state besides the menu ticks: background picture and guidance.
     Options opt;
@@ -235,11 +240,9 @@ class Form1 : public platform::EventSink {
     std::unique_ptr<platform::RecordPanelEvents> panel_events_;
     std::string panel_drive_;  // the drive whose folders Dir1 shows
 
-    // The searching levels' choice, made on the platform's worker while the
+    // A long thinker's choice, made on the platform's worker while the
     // window stays alive (form1_think.cpp); nullopt when there is no move.
-    std::optional<Move> search_move();
-    // The searcher of LEVEL4/5, made on their first turn and kept for the run.
-    std::unique_ptr<Searcher> searcher_;
+    std::optional<Move> think_on_worker(Player& player, const Position& p);
     // Ends a search in progress; set by Esc and closing the window.
     std::atomic<bool> think_stop_{false};
 

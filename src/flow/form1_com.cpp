@@ -3,8 +3,6 @@
 // human's (form1_turn.cpp).
 #include <optional>
 
-#include "ai/choose.h"
-#include "ai/engine_levels.h"
 #include "flow/form1.h"
 
 namespace murokan {
@@ -24,12 +22,22 @@ void Form1::com_ban() {
     // did: the marks of a hand selection still standing from before are
     // erased by reading them.
     調査_2歩フラグ設定(g);
-    // The clock keeps moving while the computer thinks: the one-ply levels
-    // tick it themselves, the searching levels leave the window's own Timer1
-    // running.
-    auto tick = [this] { Timer1_Timer(); };
-    const std::optional<Move> m =
-        g.com_level >= kFirstSearchLevel ? search_move() : choose(g, com, tick);
+    PlayerOptions options = player_options(search_bounds);
+    options.scratch = &com;
+    const std::unique_ptr<Player> player = make_player(g.com_level, options);
+    Position position = g;
+    position.teban = position.teki_teban;  // the computer always moves the top side
+    // The clock keeps moving while the computer thinks: a long thinker leaves
+    // the window's own Timer1 running, the one-ply levels tick it themselves.
+    std::optional<Move> m;
+    if (player && player->thinks_long()) {
+        m = think_on_worker(*player, position);
+    } else if (player) {
+        auto tick = [this] { Timer1_Timer(); };
+        Thinking how;
+        how.tick = tick;
+        m = player->choose(position, how);
+    }
     // Esc or closing the window ended the program while it thought.
     if (quit_requested_) return;
     if (!m) {

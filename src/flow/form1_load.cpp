@@ -39,7 +39,7 @@ void Form1::初期設定() {
     初期設定_状態(g);
     timer_stop();
     // A new game: the searcher forgets what it learned in the last one.
-    if (searcher_) searcher_->new_game();
+    if (com.searcher) com.searcher->new_game();
     screen.画面_再描画();
     初期設定_棋譜(g, hist);  // the starting position becomes history entry 0
 }

@@ -1,35 +1,32 @@
-// The searching levels' choice (LEVEL4, LEVEL5). The searcher thinks on the
+// The searching levels' thinking (LEVEL4, LEVEL5). The searcher thinks on the
 // platform's worker, off the window's thread, on a copy of the position, so
 // the window, the clock and Esc stay alive while it thinks.
-#include "ai/engine_levels.h"
 #include "flow/form1.h"
 
 namespace murokan {
 
-SearchLimits Form1::search_limits() const {
-    SearchLimits l = level_limits(g.com_level);
+PlayerOptions player_options(const SearchBounds& bounds) {
+    PlayerOptions o;
     // Bounds set through the driver replace the level's budget, not its
     // way of playing.
-    if (search_bounds.nodes != 0 || search_bounds.movetime_ms != 0) {
-        l.nodes = search_bounds.nodes;
-        l.movetime_ms = search_bounds.movetime_ms;
+    if (bounds.nodes != 0 || bounds.movetime_ms != 0) {
+        o.nodes = bounds.nodes;
+        o.movetime_ms = bounds.movetime_ms;
     }
-    return l;
+    return o;
 }
 
-std::optional<Move> Form1::search_move() {
-    // Made here rather than at start-up: its table is large, and only these
-    // levels need it.
-    if (!searcher_) searcher_ = std::make_unique<Searcher>();
-    GameState position = g;
-    position.teban = position.teki_teban;  // the computer always moves the top side
-    const SearchLimits limits = search_limits();
-    SearchResult result;
+SearchLimits Form1::search_limits() const {
+    return level_search_limits(g.com_level, player_options(search_bounds));
+}
+
+std::optional<Move> Form1::think_on_worker(Player& player, const Position& p) {
+    std::optional<Move> m;
     think_stop_ = false;
-    pf.worker.think([&] { result = searcher_->search(position, limits, &think_stop_); },
-                    think_stop_);
-    if (!result.found) return std::nullopt;
-    return result.move;
+    Thinking how;
+    how.stop = &think_stop_;
+    pf.worker.think([&] { m = player.choose(p, how); }, think_stop_);
+    return m;
 }
 
 }  // namespace murokan

@@ -82,7 +82,7 @@ void Form1::play_turn(const Move& m, Mover who) {
     // the computer its maps (and the king squares) follow every move.
     const bool against_com = computer || g.taikyoku_mode == MODE_COM;
     if (!computer) human_clock_closed();
-    if (against_com) 勢力調査(g, com.maps);
+    if (against_com) 勢力調査(g, com.com.maps);
     if (const int king = 取られた王(g, computer ? -OU : OU); king != KARA) {
         msg(勝ち文言(king, against_com), "終了");
         if (computer) g.teban = g.ji_teban;

@@ -33,8 +33,9 @@ int material(const GameState& g) {
 
 class Baseline2 : public Player {
   public:
-    std::optional<Move> choose(const GameState& g) override {
-        GameState root = g;
+    std::optional<Move> choose(const Position& p, const Thinking&) override {
+        GameState root;
+        static_cast<Position&>(root) = p;
         MoveList& list = lists_[0];
         ordered_moves(root, list);
         if (list.count == 0) return std::nullopt;

@@ -32,6 +32,7 @@
 
 #include "core/movegen.h"
 #include "core/sfen.h"
+#include "game/game.h"
 #include "match/elo.h"
 #include "match/opening.h"
 #include "match/options.h"
@@ -41,7 +42,6 @@ namespace murokan::match {
 
 namespace {
 
-constexpr int kMaxPlies = 500;
 constexpr int kOverrunMs = 50;
 
 struct Outcome {
@@ -63,18 +63,17 @@ double thread_cpu_ms() {
 
 Outcome play_game(const Options& o, Player& a, Player& b, int index) {
     Outcome out;
-    GameState g = random_opening(o.seed, index / 2, o.opening_plies);
-    if (o.verbose) out.moves = "opening " + format_sfen(g) + " moves ";
+    Game game(random_opening(o.seed, index / 2, o.opening_plies), o.opening_plies);
+    if (o.verbose) out.moves = "opening " + format_sfen(game.position()) + " moves ";
     const bool a_bottom = index % 2 == 0;
     a.new_game();
     b.new_game();
-    int passes = 0;
-    for (out.plies = o.opening_plies; out.plies < kMaxPlies && g.shuukyoku == 0;) {
-        const int who = bottom_to_move(g) == a_bottom ? 0 : 1;
+    while (!game.over()) {
+        const int who = game.bottom_to_move() == a_bottom ? 0 : 1;
         Player& p = who == 0 ? a : b;
         const auto t0 = std::chrono::steady_clock::now();
         const double cpu0 = thread_cpu_ms();
-        const std::optional<Move> m = p.choose(g);
+        const std::optional<Move> m = p.choose(game.position());
         const double ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
                 .count();
@@ -83,32 +82,31 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
         if (p.budget_ms() > 0 && ms > p.budget_ms() + kOverrunMs) {
             out.overruns[who] += 1;
             std::fprintf(stderr, "\nover budget: game %d ply %d %s %.1f ms, cpu_ms %.1f %s\n",
-                         index, out.plies, who == 0 ? o.a.c_str() : o.b.c_str(), ms, cpu_ms,
-                         p.last_cost().c_str());
+                         index, game.plies(), who == 0 ? o.a.c_str() : o.b.c_str(), ms, cpu_ms,
+                         last_cost(p).c_str());
         }
         if (!m) {
             // No move at all: the turn passes, as in the game.
-            if (++passes == 2) break;
-            g.teban = -g.teban;
+            game.pass();
             continue;
         }
-        passes = 0;
-        GameState check = g;
-        if (!is_legal_move(check, *m)) {
+        if (!game.play(*m)) {
             std::fprintf(stderr, "\nillegal move %s by %s in %s\n", format_usi_move(*m).c_str(),
-                         who == 0 ? o.a.c_str() : o.b.c_str(), format_sfen(g).c_str());
+                         who == 0 ? o.a.c_str() : o.b.c_str(),
+                         format_sfen(game.position()).c_str());
             out.illegal = true;
+            out.plies = game.plies();
             out.a_result = who == 0 ? -1 : 1;
             return out;
         }
         if (o.verbose) out.moves += format_usi_move(*m) + " ";
-        play_move(g, *m);
-        ++out.plies;
     }
-    if (o.verbose) out.moves += "final " + format_sfen(g);
-    if (g.shuukyoku != 0) {
+    out.plies = game.plies();
+    if (o.verbose) out.moves += "final " + format_sfen(game.position());
+    if (game.winner() != 0) {
+        const GameState& g = game.position();
         const int a_code = a_bottom ? g.ji_teban : g.teki_teban;
-        out.a_result = g.shuukyoku == a_code ? 1 : -1;
+        out.a_result = game.winner() == a_code ? 1 : -1;
     }
     return out;
 }
@@ -128,8 +126,8 @@ int run(const Options& o) {
     std::mutex lock;
     int done = 0, w = 0, l = 0, d = 0;
     auto worker = [&] {
-        auto a = make_player(o.a, o.a_opts);
-        auto b = make_player(o.b, o.b_opts);
+        auto a = make_named_player(o.a, o.a_opts);
+        auto b = make_named_player(o.b, o.b_opts);
         for (int i = next++; i < o.games; i = next++) {
             const Outcome r = play_game(o, *a, *b, o.first + i);
             std::lock_guard<std::mutex> guard(lock);

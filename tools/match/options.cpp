@@ -141,7 +141,7 @@ Options parse(int argc, char** argv) {
         }
     }
     if (o.a.empty() || o.b.empty() || o.games <= 0) usage("--a, --b and --games are needed");
-    if (!make_player(o.a, o.a_opts) || !make_player(o.b, o.b_opts)) usage("unknown player");
+    if (!make_named_player(o.a, o.a_opts) || !make_named_player(o.b, o.b_opts)) usage("unknown player");
     return o;
 }
 

@@ -24,7 +24,7 @@ void register_record_commands(Registry& registry);
 // (commands_panel.cpp).
 void register_panel_commands(Registry& registry);
 
-// think, com, eval <usi>: the computer player (commands_com.cpp).
+// think, com, play N, eval <usi>: the computer player (commands_com.cpp).
 void register_com_commands(Registry& registry);
 
 // Every command of the driver (command_list.cpp).

@@ -4,16 +4,18 @@
 // Its move is turned back the same way.
 #include <memory>
 
-#include "ai/choose.h"
 #include "ai/com_state.h"
-#include "match/players.h"
+#include "ai/search.h"
+#include "core/game_state.h"
+#include "game/players_internal.h"
 
-namespace murokan::match {
+namespace murokan::players {
 
 namespace {
 
-GameState mirrored(const GameState& g) {
-    GameState m = g;
+// The position seen from the other side of the board.
+Position mirrored(const Position& g) {
+    Position m = g;
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) m.ban[10 - x][10 - y] = -g.ban[x][y];
     }
@@ -50,26 +52,39 @@ Move mirrored_move(const Move& t) {
 
 class OnePlyPlayer : public Player {
   public:
-    explicit OnePlyPlayer(int level) : level_(level), c_(std::make_unique<ComState>()) {}
-
-    std::optional<Move> choose(const GameState& g) override {
-        const bool bottom = bottom_to_move(g);
-        GameState work = bottom ? mirrored(g) : g;
-        work.com_level = level_;
-        const std::optional<Move> m = murokan::choose(work, *c_);
-        if (!m) return std::nullopt;
-        return bottom ? mirrored_move(*m) : *m;
+    OnePlyPlayer(int level, PlayerScratch* scratch) : level_(level), scratch_(scratch) {
+        if (!scratch_) {
+            own_ = std::make_unique<PlayerScratch>();
+            scratch_ = own_.get();
+        }
     }
+
+    std::optional<Move> choose(const Position& p, const Thinking& how) override {
+        // The search reads its level from a game state and tries its moves
+        // on a board of its own.
+        GameState work;
+        static_cast<Position&>(work) = p;
+        const bool bottom = bottom_to_move(work);
+        if (bottom) static_cast<Position&>(work) = mirrored(p);
+        work.com_level = level_;
+        const 思考結果 r = 思考(work, scratch_->com, how.tick);
+        last_.score = r.score;
+        if (!r.found) return std::nullopt;
+        return bottom ? mirrored_move(r.te) : r.te;
+    }
+    Thought last_thought() const override { return last_; }
 
   private:
     int level_;
-    std::unique_ptr<ComState> c_;
+    PlayerScratch* scratch_;
+    std::unique_ptr<PlayerScratch> own_;
+    Thought last_;
 };
 
 }  // namespace
 
-std::unique_ptr<Player> make_one_ply_player(int level) {
-    return std::make_unique<OnePlyPlayer>(level);
+std::unique_ptr<Player> one_ply(int level, PlayerScratch* scratch) {
+    return std::make_unique<OnePlyPlayer>(level, scratch);
 }
 
-}  // namespace murokan::match
+}  // namespace murokan::players

@@ -1,0 +1,50 @@
+// One game: its moves, passes and end.
+#include "game/game.h"
+
+namespace murokan {
+
+Game::Game(const GameState& start, int plies) : state_(start), plies_(plies) {
+    history_.reserve(kMaxPlies + 1);
+    history_.push_back(state_);
+}
+
+bool Game::bottom_to_move() const {
+    return murokan::bottom_to_move(state_);
+}
+
+GameEnd Game::end() const {
+    if (state_.shuukyoku != 0) return GameEnd::king_taken;
+    if (passes_ >= 2) return GameEnd::both_passed;
+    if (plies_ >= kMaxPlies) return GameEnd::ply_limit;
+    return GameEnd::running;
+}
+
+bool Game::play(const Move& m) {
+    if (over()) return false;
+    // Legality is asked of a copy: the check refreshes flags of its own.
+    GameState check = state_;
+    if (!is_legal_move(check, m)) return false;
+    play_move(state_, m);
+    ++plies_;
+    passes_ = 0;
+    history_.push_back(state_);
+    return true;
+}
+
+void Game::pass() {
+    if (over()) return;
+    if (++passes_ == 2) return;
+    state_.teban = -state_.teban;
+}
+
+bool Game::step(Player& player, const Thinking& how) {
+    if (over()) return false;
+    const std::optional<Move> m = player.choose(state_, how);
+    if (!m) {
+        pass();
+        return true;
+    }
+    return play(*m);
+}
+
+}  // namespace murokan

@@ -1,0 +1,61 @@
+// One game, apart from any window: the position and the side to move, every
+// position it has passed through, and its end. A king taken ends it with a
+// winner; so does nothing, when both sides in turn have no move (the pass
+// rule) or when it reaches the 500-ply limit: both are draws.
+#pragma once
+
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/movegen.h"
+#include "game/player.h"
+
+namespace murokan {
+
+// Why a game ended.
+enum class GameEnd { running, king_taken, both_passed, ply_limit };
+
+class Game {
+  public:
+    // The plies after which a game still running is a draw: as many as the
+    // window's history has room for.
+    static constexpr int kMaxPlies = MAX_KIFU;
+
+    // A game from `start`, whose side to move moves next, counted as having
+    // lasted `plies` plies already.
+    explicit Game(const GameState& start, int plies = 0);
+
+    // The current position. The rules still take a whole game state, so the
+    // game keeps one; nothing of it but the position is read or written.
+    const GameState& position() const { return state_; }
+    bool bottom_to_move() const;
+    int plies() const { return plies_; }
+    // Every position of the game, the starting one first and the current one
+    // last; a pass adds none.
+    const std::vector<Position>& history() const { return history_; }
+
+    GameEnd end() const;
+    bool over() const { return end() != GameEnd::running; }
+    // The winner's turn code (TEBAN_SENTE or TEBAN_GOTE) once a king is
+    // taken, 0 while the game runs and for a draw.
+    int winner() const { return state_.shuukyoku; }
+
+    // Plays `m` for the side to move when the game runs and the move is
+    // legal; otherwise refuses it and nothing changes.
+    bool play(const Move& m);
+    // The side to move has no move: the turn passes to the other side. A
+    // second pass in a row ends the game, leaving the turn where it is.
+    void pass();
+    // The side to move's player chooses, and its move is played or, without
+    // one, the turn passes. False when the player's move was illegal (nothing
+    // changes then) or the game was over.
+    bool step(Player& player, const Thinking& how = {});
+
+  private:
+    GameState state_;
+    std::vector<Position> history_;
+    int plies_ = 0;
+    int passes_ = 0;  // passes in a row
+};
+
+}  // namespace murokan

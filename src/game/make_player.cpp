@@ -1,0 +1,30 @@
+// The one place where a level number picks a player.
+#include "ai/engine_levels.h"
+#include "game/player.h"
+#include "game/players_internal.h"
+
+namespace murokan {
+
+SearchLimits level_search_limits(int level, const PlayerOptions& o) {
+    SearchLimits limits = level_limits(level);
+    // A budget given by the caller replaces the level's own, not its way of
+    // playing.
+    if (o.nodes || o.movetime_ms) {
+        limits.nodes = o.nodes.value_or(0);
+        limits.movetime_ms = o.movetime_ms.value_or(0);
+    }
+    if (o.depth) limits.depth = *o.depth;
+    if (o.contempt) limits.contempt = *o.contempt;
+    return limits;
+}
+
+std::unique_ptr<Player> make_player(int level, const PlayerOptions& o) {
+    if (level == kRandomLevel) return players::random(o.seed);
+    if (level >= kFirstLevel && level < kFirstSearchLevel) {
+        return players::one_ply(level, o.scratch);
+    }
+    if (level < kFirstSearchLevel || level > kLastLevel) return nullptr;
+    return players::searcher(level_search_limits(level, o), o.weights, o.scratch);
+}
+
+}  // namespace murokan

@@ -1,0 +1,23 @@
+// The kinds of player make_player chooses between, for make_player alone.
+#pragma once
+
+#include <memory>
+
+#include "ai/engine.h"
+#include "game/player.h"
+
+namespace murokan::players {
+
+// The one-ply computer of LEVEL1-3 for either side; `scratch` as in
+// PlayerOptions.
+std::unique_ptr<Player> one_ply(int level, PlayerScratch* scratch);
+
+// The searching computer with these limits and weights; `scratch` as in
+// PlayerOptions.
+std::unique_ptr<Player> searcher(const SearchLimits& limits, const EvalWeights& weights,
+                                 PlayerScratch* scratch);
+
+// Uniform over the legal moves, the same moves for the same seed.
+std::unique_ptr<Player> random(unsigned seed);
+
+}  // namespace murokan::players

@@ -1,0 +1,55 @@
+// LEVEL4 and LEVEL5: the searching computer, for whichever side is to move.
+#include <memory>
+
+#include "core/game_state.h"
+#include "game/players_internal.h"
+
+namespace murokan::players {
+
+namespace {
+
+class SearchPlayer : public Player {
+  public:
+    SearchPlayer(const SearchLimits& limits, const EvalWeights& weights, PlayerScratch* scratch)
+        : limits_(limits), weights_(weights), scratch_(scratch) {}
+
+    std::optional<Move> choose(const Position& p, const Thinking& how) override {
+        GameState g;
+        static_cast<Position&>(g) = p;
+        const SearchResult r = searcher().search(g, limits_, how.stop);
+        last_.deepened = true;
+        last_.score = r.score;
+        last_.depth = r.depth;
+        last_.nodes = r.nodes;
+        last_.seconds = r.seconds;
+        if (!r.found) return std::nullopt;
+        return r.move;
+    }
+    void new_game() override { searcher().new_game(); }
+    int budget_ms() const override { return limits_.movetime_ms; }
+    bool thinks_long() const override { return true; }
+    Thought last_thought() const override { return last_; }
+
+  private:
+    // Made on first use rather than with the player: its table is large.
+    Searcher& searcher() {
+        std::unique_ptr<Searcher>& s = scratch_ ? scratch_->searcher : own_;
+        if (!s) s = std::make_unique<Searcher>(weights_);
+        return *s;
+    }
+
+    SearchLimits limits_;
+    EvalWeights weights_;
+    PlayerScratch* scratch_;
+    std::unique_ptr<Searcher> own_;
+    Thought last_;
+};
+
+}  // namespace
+
+std::unique_ptr<Player> searcher(const SearchLimits& limits, const EvalWeights& weights,
+                                 PlayerScratch* scratch) {
+    return std::make_unique<SearchPlayer>(limits, weights, scratch);
+}
+
+}  // namespace murokan::players
