@@ -41,12 +41,12 @@ int square_index(const Move& m) {
 }
 
 // The score of a finished game for the side to move of g.
-int game_over_score(const GameState& g, int ply) {
+int game_over_score(const Position& g, int ply) {
     return g.shuukyoku == g.teban ? kMate - ply : -(kMate - ply);
 }
 
 // The enemy king of the side to move can be struck this very move.
-bool can_take_king(const GameState& g) {
+bool can_take_king(const Position& g) {
     return king_strikes(g, bottom_to_move(g) ? OU : -OU) > 0;
 }
 
@@ -103,7 +103,7 @@ bool Searcher::out_of_budget() {
     return false;
 }
 
-void Searcher::order(const GameState& g, Frame& f, const Move& hash_move, int ply) {
+void Searcher::order(const Position& g, Frame& f, const Move& hash_move, int ply) {
     const int enemy = bottom_to_move(g) ? 1 : -1;
     for (int i = 0; i < f.list.count; ++i) {
         const Move& m = f.list.moves[i];
@@ -141,7 +141,7 @@ void Searcher::remember_cutoff(const Move& m, int depth, int ply) {
     }
 }
 
-int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
+int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     ++nodes_;
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
@@ -164,7 +164,7 @@ int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
     int best = stand;
     for (int i = 0; i < n; ++i) {
         pick(f, i);
-        GameState child = g;
+        Position child = g;
         play_move(child, f.list.moves[i]);
         const int s = -quiesce(child, -beta, -alpha, ply + 1, qdepth + 1);
         if (aborted_) return 0;
@@ -177,7 +177,7 @@ int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
     return best;
 }
 
-int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int beta, int ply,
+int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int beta, int ply,
                       bool allow_null) {
     if (depth <= 0) return quiesce(g, alpha, beta, ply, 0);
     ++nodes_;
@@ -209,7 +209,7 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     // the own king can be struck (passing would lose it at once).
     if (limits_.prune && allow_null && depth >= 3 && beta < kMateBound &&
         king_strikes(g, bottom_to_move(g) ? -OU : OU) == 0 && eval_.evaluate(g) >= beta) {
-        GameState passed = g;
+        Position passed = g;
         passed.teban = -passed.teban;
         const int r = depth >= 6 ? 3 : 2;
         const int s =
@@ -222,7 +222,7 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     generate_moves(g, f.list);
     if (f.list.count == 0) {
         // No move at all: the turn passes.
-        GameState passed = g;
+        Position passed = g;
         passed.teban = -passed.teban;
         return -negamax(passed, zobrist_pass(key), depth - 1, -beta, -alpha, ply + 1, false);
     }
@@ -238,7 +238,7 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
         }
         const Move m = f.list.moves[i];
         const bool quiet = f.score[i] < kKillerScore - 1;
-        GameState child = g;
+        Position child = g;
         const PlayReport r = play_move(child, m);
         const ZobristKey ck = zobrist_after(key, g, child, m, r);
         int s;
@@ -276,13 +276,13 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     return best;
 }
 
-int Searcher::root(GameState& g, ZobristKey key, int depth, int alpha, int beta, Move& best) {
+int Searcher::root(Position& g, ZobristKey key, int depth, int alpha, int beta, Move& best) {
     Frame& f = frames_[0];
     int best_score = -kInfinity;
     int best_index = -1;
     for (int i = 0; i < f.list.count; ++i) {
         const Move m = f.list.moves[i];
-        GameState child = g;
+        Position child = g;
         const PlayReport r = play_move(child, m);
         const ZobristKey ck = zobrist_after(key, g, child, m, r);
         int s;
@@ -310,7 +310,7 @@ int Searcher::root(GameState& g, ZobristKey key, int depth, int alpha, int beta,
     return best_index >= 0 ? best_score : -kInfinity;
 }
 
-SearchResult Searcher::search(const GameState& start, const SearchLimits& limits,
+SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
                               const std::atomic<bool>* stop, const SearchProgress& progress) {
     limits_ = limits;
     stop_ = stop;
@@ -326,7 +326,7 @@ SearchResult Searcher::search(const GameState& start, const SearchLimits& limits
     };
 
     SearchResult result;
-    GameState g = start;
+    Position g = start;
     if (g.shuukyoku != 0) return result;
     Frame& f = frames_[0];
     generate_moves(g, f.list);

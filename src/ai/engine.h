@@ -69,7 +69,7 @@ class Searcher {
     // every few hundred nodes (well under a millisecond); once it reads true
     // the search ends and returns what it has. `progress`, when given, is
     // called from this thread after each finished iteration.
-    SearchResult search(const GameState& g, const SearchLimits& limits,
+    SearchResult search(const Position& g, const SearchLimits& limits,
                         const std::atomic<bool>* stop = nullptr,
                         const SearchProgress& progress = {});
 
@@ -80,11 +80,11 @@ class Searcher {
   private:
     struct Frame;
 
-    int negamax(GameState& g, ZobristKey key, int depth, int alpha, int beta, int ply,
+    int negamax(Position& g, ZobristKey key, int depth, int alpha, int beta, int ply,
                 bool allow_null);
-    int quiesce(GameState& g, int alpha, int beta, int ply, int qdepth);
-    int root(GameState& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
-    void order(const GameState& g, Frame& f, const Move& hash_move, int ply);
+    int quiesce(Position& g, int alpha, int beta, int ply, int qdepth);
+    int root(Position& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
+    void order(const Position& g, Frame& f, const Move& hash_move, int ply);
     static void pick(Frame& f, int i);
     static void sort_rest(Frame& f, int from);
     bool out_of_budget();

@@ -60,7 +60,7 @@ std::uint64_t hand_key(int side, int kind, int count) {
     return kTables.hand[side][kind][count];
 }
 
-std::uint64_t hands_key(const GameState& g) {
+std::uint64_t hands_key(const Position& g) {
     std::uint64_t k = 0;
     for (int kind = 1; kind <= 7; ++kind) {
         k ^= hand_key(0, kind, g.mochi_ji[kind]) ^ hand_key(1, kind, g.mochi_teki[kind]);
@@ -70,7 +70,7 @@ std::uint64_t hands_key(const GameState& g) {
 
 }  // namespace
 
-ZobristKey zobrist_key(const GameState& g) {
+ZobristKey zobrist_key(const Position& g) {
     ZobristKey k = hands_key(g);
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) k ^= square_key(g.ban[x][y], x, y);
@@ -79,7 +79,7 @@ ZobristKey zobrist_key(const GameState& g) {
     return k;
 }
 
-ZobristKey zobrist_after(ZobristKey key, const GameState& before, const GameState& after,
+ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
                          const Move& m, const PlayReport& r) {
     if (!m.is_drop()) key ^= square_key(m.piece, m.x1, m.y1);
     key ^= square_key(r.move.taken_at_destination, m.x2, m.y2);

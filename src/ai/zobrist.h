@@ -14,11 +14,11 @@ using ZobristKey = std::uint64_t;
 
 // The key of g computed from scratch. Which side moves first plays no part;
 // only whether the bottom side is the one to move.
-ZobristKey zobrist_key(const GameState& g);
+ZobristKey zobrist_key(const Position& g);
 
 // The key of `after`, where `after` is `before` (whose key is `key`) with `m`
 // played by play_move, and `r` is what play_move reported.
-ZobristKey zobrist_after(ZobristKey key, const GameState& before, const GameState& after,
+ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
                          const Move& m, const PlayReport& r);
 
 // The key after the side to move changes with nothing played (a pass, as the

@@ -18,7 +18,7 @@ constexpr int kPassLimit = 16;
 
 }  // namespace
 
-MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code) {
+MoveReport 駒移動(Position& g, int x1, int y1, int x2, int y2, int code) {
     MoveReport r;
     if (!盤内(x2, y2)) return r;
 
@@ -63,7 +63,7 @@ MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code) {
     return r;
 }
 
-弾結果 調査_存在弾駒(const GameState& g, int side, int x, int y, 方向 d, int& fx, int& fy,
+弾結果 調査_存在弾駒(const Position& g, int side, int x, int y, 方向 d, int& fx, int& fy,
                      int& fcode) {
     const Step s = 方向_単位(d);
     if (d == 方向::無) return 弾結果::無;
@@ -91,7 +91,7 @@ MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code) {
     return 弾結果::有;
 }
 
-void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, int& sy,
+void はじき処理(Position& g, int fx, int fy, 方向 d, int code, int& sx, int& sy,
                 ChainReport& report) {
     const Step s = 方向_単位(d);
     int x = fx;
@@ -114,7 +114,7 @@ void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, 
     sy = y;
 }
 
-ChainReport はじき連鎖(GameState& g, int side, int x2, int y2, 方向 d) {
+ChainReport はじき連鎖(Position& g, int side, int x2, int y2, 方向 d) {
     ChainReport report;
     const Step s = 方向_単位(d);
     int x = x2;
