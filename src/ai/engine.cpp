@@ -40,6 +40,19 @@ int square_index(const Move& m) {
     return (m.x2 - 1) * 9 + (m.y2 - 1);
 }
 
+// What the chain of each move of `list` takes, into taken[]. A promoting
+// move and its plain twin come one after the other and strike alike (the
+// striker is the mover's piece either way), so the twin reuses the forecast.
+void forecast_all(const Position& g, const MoveList& list, int* taken) {
+    for (int i = 0; i < list.count; ++i) {
+        const Move& m = list.moves[i];
+        const Move* prev = i > 0 ? &list.moves[i - 1] : nullptr;
+        const bool twin = prev != nullptr && prev->x1 == m.x1 && prev->y1 == m.y1 &&
+                          prev->x2 == m.x2 && prev->y2 == m.y2 && !m.is_drop();
+        taken[i] = twin ? taken[i - 1] : forecast_chain_take(g, m);
+    }
+}
+
 // The score of a finished game for the side to move of g.
 int game_over_score(const Position& g, int ply) {
     return g.shuukyoku == g.teban ? kMate - ply : -(kMate - ply);
@@ -105,9 +118,10 @@ bool Searcher::out_of_budget() {
 
 void Searcher::order(const Position& g, Frame& f, const Move& hash_move, int ply) {
     const int enemy = bottom_to_move(g) ? 1 : -1;
+    forecast_all(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
         const Move& m = f.list.moves[i];
-        const int taken = forecast_chain_take(g, m);
+        const int taken = f.score[i];
         const int h = history_[placed_code(m) + 80][square_index(m)];
         int s;
         if (m == hash_move) {
@@ -145,8 +159,9 @@ int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     ++nodes_;
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
-    if (can_take_king(g)) return kMate - ply - 1;
-    const int stand = eval_.evaluate(g);
+    int strikes = 0;
+    const int stand = eval_.evaluate(g, &strikes);
+    if (strikes > 0) return kMate - ply - 1;  // the enemy king can be taken
     if (stand >= beta || ply >= kMaxPly - 1 || qdepth >= kMaxQDepth) return stand;
     if (stand > alpha) alpha = stand;
 
@@ -154,8 +169,9 @@ int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     generate_board_moves(g, f.list);
     const int enemy = bottom_to_move(g) ? 1 : -1;
     int n = 0;  // captures of enemy pieces gathered at the front
+    forecast_all(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
-        const int taken = forecast_chain_take(g, f.list.moves[i]);
+        const int taken = f.score[i];
         if (taken * enemy <= 0) continue;
         f.list.moves[n] = f.list.moves[i];
         f.score[n++] = (taken < 0 ? -taken : taken);
@@ -165,7 +181,7 @@ int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     for (int i = 0; i < n; ++i) {
         pick(f, i);
         Position child = g;
-        play_move(child, f.list.moves[i]);
+        make_move(child, f.list.moves[i]);
         const int s = -quiesce(child, -beta, -alpha, ply + 1, qdepth + 1);
         if (aborted_) return 0;
         if (s > best) {
@@ -239,8 +255,8 @@ int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int bet
         const Move m = f.list.moves[i];
         const bool quiet = f.score[i] < kKillerScore - 1;
         Position child = g;
-        const PlayReport r = play_move(child, m);
-        const ZobristKey ck = zobrist_after(key, g, child, m, r);
+        make_move(child, m);
+        const ZobristKey ck = zobrist_after(key, g, child, m);
         int s;
         if (i == 0) {
             s = -negamax(child, ck, depth - 1, -beta, -alpha, ply + 1, true);
@@ -283,8 +299,8 @@ int Searcher::root(Position& g, ZobristKey key, int depth, int alpha, int beta, 
     for (int i = 0; i < f.list.count; ++i) {
         const Move m = f.list.moves[i];
         Position child = g;
-        const PlayReport r = play_move(child, m);
-        const ZobristKey ck = zobrist_after(key, g, child, m, r);
+        make_move(child, m);
+        const ZobristKey ck = zobrist_after(key, g, child, m);
         int s;
         if (i == 0) {
             s = -negamax(child, ck, depth - 1, -beta, -alpha, 1, true);

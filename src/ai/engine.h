@@ -1,7 +1,8 @@
 // The searching computer (LEVEL4, LEVEL5): alpha-beta over the game's own
-// rules, for whichever side is to move. Every move is played with play_move on
-// a copy of the position, so legality, drops, promotion and the strike chain
-// are exactly the game's. Nothing is allocated while searching: the searcher
+// rules, for whichever side is to move. Every move is played with make_move on
+// a copy of the position (play_move without its report, which only the screen
+// reads), so legality, drops, promotion and the strike chain are exactly the
+// game's. Nothing is allocated while searching: the searcher
 // allocates its table and per-ply move lists once, when it is made.
 #pragma once
 
@@ -15,7 +16,7 @@
 #include "ai/engine_eval.h"
 #include "ai/transposition.h"
 #include "ai/zobrist.h"
-#include "core/game_state.h"
+#include "core/position.h"
 #include "core/movegen.h"
 
 namespace murokan {

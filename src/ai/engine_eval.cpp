@@ -164,16 +164,18 @@ int Evaluator::material(const Position& g) const {
 }
 
 // One pass over the board gathers the material and finds both kings.
-int Evaluator::evaluate(const Position& g) {
+int Evaluator::evaluate(const Position& g, int* enemy_strikes) {
     const bool bottom = bottom_to_move(g);
     int board_sum = 0;
     int tx = 0, ty = 0, bx = 0, by = 0;
+    int top_kings = 0, bottom_kings = 0;
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) {
+            // No test for the empty square (its value is 0): on a board
+            // of scattered pieces that branch is a coin toss.
             const int c = g.ban[x][y];
-            if (c == KARA) continue;
-            if (c == OU) tx = x, ty = y;
-            if (c == -OU) bx = x, by = y;
+            if (c == OU) tx = x, ty = y, ++top_kings;
+            if (c == -OU) bx = x, by = y, ++bottom_kings;
             board_sum += piece_value(c);
         }
     }
@@ -183,13 +185,21 @@ int Evaluator::evaluate(const Position& g) {
     }
     const int s = bottom ? -(board_sum + in_hand) : board_sum + in_hand;  // side to move's view
     int top = 0;  // the king and influence terms, top side's view
+    int strikes = 0;  // on the enemy king of the side to move, when it is alone
     if (tx != 0) {
         const KingDoors d = king_doors(g, tx, ty, -1);
         top -= d.open * w_.king_open + (bottom ? 0 : d.threats * w_.king_threat);
+        if (bottom) strikes = d.threats;
     }
     if (bx != 0) {
         const KingDoors d = king_doors(g, bx, by, 1);
         top += d.open * w_.king_open + (bottom ? d.threats * w_.king_threat : 0);
+        if (!bottom) strikes = d.threats;
+    }
+    if (enemy_strikes != nullptr) {
+        // king_strikes reads the first of several kings; one king is the same.
+        const bool alone = (bottom ? top_kings : bottom_kings) == 1;
+        *enemy_strikes = alone ? strikes : king_strikes(g, bottom ? OU : -OU);
     }
     if (w_.king_tropism != 0 && tx != 0 && bx != 0)
         top += tropism(g, tx, ty, bx, by) * w_.king_tropism;

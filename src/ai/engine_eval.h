@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "ai/maps.h"
-#include "core/game_state.h"
+#include "core/position.h"
 
 namespace murokan {
 
@@ -50,8 +50,10 @@ class Evaluator {
   public:
     explicit Evaluator(const EvalWeights& w = {});
 
-    // The score of g for the side to move (g.teban).
-    int evaluate(const Position& g);
+    // The score of g for the side to move (g.teban). With `enemy_strikes`,
+    // also king_strikes of the enemy king of the side to move, which the
+    // score works out on its way.
+    int evaluate(const Position& g, int* enemy_strikes = nullptr);
     // Material alone (board and hands), for the side to move.
     int material(const Position& g) const;
 

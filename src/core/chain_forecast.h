@@ -3,7 +3,7 @@
 // more often than it plays them, so it only reads the board.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/position.h"
 #include "core/movegen.h"
 
 namespace murokan {

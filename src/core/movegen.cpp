@@ -302,4 +302,12 @@ PlayReport play_move(Position& g, const Move& m) {
     return r;
 }
 
+void make_move(Position& g, const Move& m) {
+    駒移動(g, m.x1, m.y1, m.x2, m.y2, placed_code(m));
+    if (!m.is_drop()) {
+        はじき連鎖_記録なし(g, g.teban, m.x2, m.y2, 取得_進行方向(m.x1, m.y1, m.x2, m.y2));
+    }
+    g.teban = -g.teban;
+}
+
 }  // namespace murokan

@@ -96,4 +96,8 @@ PlayReport play_move(Position& g, const Move& m, int side);
 // Plays `m` for the side to move (side = teban), then teban := -teban.
 PlayReport play_move(Position& g, const Move& m);
 
+// play_move(g, m) for a caller that reads no report (the search): the same
+// position results, and nothing is recorded on the way.
+void make_move(Position& g, const Move& m);
+
 }  // namespace murokan

@@ -125,5 +125,8 @@ void はじき処理(Position& g, int fx, int fy, 方向 d, int code, int& sx, i
 // Runs the strike chain of a board move by `side` that ended on (x2, y2)
 // travelling in direction d, to its end.
 ChainReport はじき連鎖(Position& g, int side, int x2, int y2, 方向 d);
+// The same chain for a caller that reads nothing of it (the search): the board
+// and hands end alike, and no report is written.
+void はじき連鎖_記録なし(Position& g, int side, int x2, int y2, 方向 d);
 
 }  // namespace murokan
