@@ -2,7 +2,8 @@
 // three fixed positions, then a sweep over 200 positions met by the computer
 // playing a seeded random opponent: per-search median and 99th percentile,
 // candidates scored per second, and how close the search comes to its floor of
-// one influence survey per candidate. The last line printed is
+// one influence survey per candidate. The search's speed and its signature
+// are printed before the sweep, whose line comes last:
 //   ratio <r> median_us <m> p99_us <p>
 #include <benchmark/benchmark.h>
 
@@ -11,12 +12,14 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "ai/search.h"
 #include "core/movegen.h"
 #include "core/sfen.h"
 #include "search_bench.h"
+#include "signature.h"
 
 namespace {
 
@@ -136,12 +139,18 @@ void 対局掃引() {
 
 }  // namespace
 
+// `murokan-bench --signature` prints the signature line alone.
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--signature") {
+        murokan::bench::print_search_signature();
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     murokan::bench::print_search_speed();
+    murokan::bench::print_search_signature();
     対局掃引();
     return 0;
 }

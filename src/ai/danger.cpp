@@ -9,12 +9,12 @@ namespace murokan {
 
 namespace {
 
-bool 金銀持ちMAN(const GameState& g) {
+bool 金銀持ちMAN(const Position& g) {
     return g.mochi_ji[4] > 0 || g.mochi_ji[5] > 0;
 }
 
 // Case A: the square Q = (x, y) is empty.
-double 危険_空き(GameState& g, const ComState& c, int x, int y) {
+double 危険_空き(Position& g, const ComState& c, int x, int y) {
     const InfluenceMaps& m = c.maps;
     const int kj = m.kiki_ji[x][y];
     const int kt = m.kiki_teki[x][y];
@@ -80,7 +80,7 @@ double 危険_空き(GameState& g, const ComState& c, int x, int y) {
 }
 
 // Case B: Q holds the top piece p.
-double 危険_自駒(GameState& g, const ComState& c, int x, int y, int p) {
+double 危険_自駒(Position& g, const ComState& c, int x, int y, int p) {
     const InfluenceMaps& m = c.maps;
     const int kj = m.kiki_ji[x][y];
     const int kt = m.kiki_teki[x][y];
@@ -120,7 +120,7 @@ double 危険_自駒(GameState& g, const ComState& c, int x, int y, int p) {
 }
 
 // Case C: Q holds the bottom piece b.
-double 危険_敵駒(const GameState& g, const ComState& c, int x, int y, int b) {
+double 危険_敵駒(const Position& g, const ComState& c, int x, int y, int b) {
     const InfluenceMaps& m = c.maps;
     double r = 0;
 
@@ -144,7 +144,7 @@ double 危険_敵駒(const GameState& g, const ComState& c, int x, int y, int b)
 
 }  // namespace
 
-double 盤評価_COM危険座標(GameState& g, ComState& c, [[maybe_unused]] int piece,
+double 盤評価_COM危険座標(Position& g, ComState& c, [[maybe_unused]] int piece,
                           [[maybe_unused]] int tx, [[maybe_unused]] int ty) {
     // Two more terms (a bishop caution and a fork bonus) would ask whether a
     // piece may move onto an occupied square; the rules always refuse that, so

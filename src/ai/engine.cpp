@@ -40,13 +40,26 @@ int square_index(const Move& m) {
     return (m.x2 - 1) * 9 + (m.y2 - 1);
 }
 
+// What the chain of each move of `list` takes, into taken[]. A promoting
+// move and its plain twin come one after the other and strike alike (the
+// striker is the mover's piece either way), so the twin reuses the forecast.
+void forecast_all(const Position& g, const MoveList& list, int* taken) {
+    for (int i = 0; i < list.count; ++i) {
+        const Move& m = list.moves[i];
+        const Move* prev = i > 0 ? &list.moves[i - 1] : nullptr;
+        const bool twin = prev != nullptr && prev->x1 == m.x1 && prev->y1 == m.y1 &&
+                          prev->x2 == m.x2 && prev->y2 == m.y2 && !m.is_drop();
+        taken[i] = twin ? taken[i - 1] : forecast_chain_take(g, m);
+    }
+}
+
 // The score of a finished game for the side to move of g.
-int game_over_score(const GameState& g, int ply) {
+int game_over_score(const Position& g, int ply) {
     return g.shuukyoku == g.teban ? kMate - ply : -(kMate - ply);
 }
 
 // The enemy king of the side to move can be struck this very move.
-bool can_take_king(const GameState& g) {
+bool can_take_king(const Position& g) {
     return king_strikes(g, bottom_to_move(g) ? OU : -OU) > 0;
 }
 
@@ -103,11 +116,12 @@ bool Searcher::out_of_budget() {
     return false;
 }
 
-void Searcher::order(const GameState& g, Frame& f, const Move& hash_move, int ply) {
+void Searcher::order(const Position& g, Frame& f, const Move& hash_move, int ply) {
     const int enemy = bottom_to_move(g) ? 1 : -1;
+    forecast_all(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
         const Move& m = f.list.moves[i];
-        const int taken = forecast_chain_take(g, m);
+        const int taken = f.score[i];
         const int h = history_[placed_code(m) + 80][square_index(m)];
         int s;
         if (m == hash_move) {
@@ -141,12 +155,13 @@ void Searcher::remember_cutoff(const Move& m, int depth, int ply) {
     }
 }
 
-int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
+int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     ++nodes_;
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
-    if (can_take_king(g)) return kMate - ply - 1;
-    const int stand = eval_.evaluate(g);
+    int strikes = 0;
+    const int stand = eval_.evaluate(g, &strikes);
+    if (strikes > 0) return kMate - ply - 1;  // the enemy king can be taken
     if (stand >= beta || ply >= kMaxPly - 1 || qdepth >= kMaxQDepth) return stand;
     if (stand > alpha) alpha = stand;
 
@@ -154,8 +169,9 @@ int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
     generate_board_moves(g, f.list);
     const int enemy = bottom_to_move(g) ? 1 : -1;
     int n = 0;  // captures of enemy pieces gathered at the front
+    forecast_all(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
-        const int taken = forecast_chain_take(g, f.list.moves[i]);
+        const int taken = f.score[i];
         if (taken * enemy <= 0) continue;
         f.list.moves[n] = f.list.moves[i];
         f.score[n++] = (taken < 0 ? -taken : taken);
@@ -164,8 +180,8 @@ int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
     int best = stand;
     for (int i = 0; i < n; ++i) {
         pick(f, i);
-        GameState child = g;
-        play_move(child, f.list.moves[i]);
+        Position child = g;
+        make_move(child, f.list.moves[i]);
         const int s = -quiesce(child, -beta, -alpha, ply + 1, qdepth + 1);
         if (aborted_) return 0;
         if (s > best) {
@@ -177,7 +193,7 @@ int Searcher::quiesce(GameState& g, int alpha, int beta, int ply, int qdepth) {
     return best;
 }
 
-int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int beta, int ply,
+int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int beta, int ply,
                       bool allow_null) {
     if (depth <= 0) return quiesce(g, alpha, beta, ply, 0);
     ++nodes_;
@@ -209,7 +225,7 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     // the own king can be struck (passing would lose it at once).
     if (limits_.prune && allow_null && depth >= 3 && beta < kMateBound &&
         king_strikes(g, bottom_to_move(g) ? -OU : OU) == 0 && eval_.evaluate(g) >= beta) {
-        GameState passed = g;
+        Position passed = g;
         passed.teban = -passed.teban;
         const int r = depth >= 6 ? 3 : 2;
         const int s =
@@ -222,7 +238,7 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     generate_moves(g, f.list);
     if (f.list.count == 0) {
         // No move at all: the turn passes.
-        GameState passed = g;
+        Position passed = g;
         passed.teban = -passed.teban;
         return -negamax(passed, zobrist_pass(key), depth - 1, -beta, -alpha, ply + 1, false);
     }
@@ -238,9 +254,9 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
         }
         const Move m = f.list.moves[i];
         const bool quiet = f.score[i] < kKillerScore - 1;
-        GameState child = g;
-        const PlayReport r = play_move(child, m);
-        const ZobristKey ck = zobrist_after(key, g, child, m, r);
+        Position child = g;
+        make_move(child, m);
+        const ZobristKey ck = zobrist_after(key, g, child, m);
         int s;
         if (i == 0) {
             s = -negamax(child, ck, depth - 1, -beta, -alpha, ply + 1, true);
@@ -276,15 +292,15 @@ int Searcher::negamax(GameState& g, ZobristKey key, int depth, int alpha, int be
     return best;
 }
 
-int Searcher::root(GameState& g, ZobristKey key, int depth, int alpha, int beta, Move& best) {
+int Searcher::root(Position& g, ZobristKey key, int depth, int alpha, int beta, Move& best) {
     Frame& f = frames_[0];
     int best_score = -kInfinity;
     int best_index = -1;
     for (int i = 0; i < f.list.count; ++i) {
         const Move m = f.list.moves[i];
-        GameState child = g;
-        const PlayReport r = play_move(child, m);
-        const ZobristKey ck = zobrist_after(key, g, child, m, r);
+        Position child = g;
+        make_move(child, m);
+        const ZobristKey ck = zobrist_after(key, g, child, m);
         int s;
         if (i == 0) {
             s = -negamax(child, ck, depth - 1, -beta, -alpha, 1, true);
@@ -310,7 +326,7 @@ int Searcher::root(GameState& g, ZobristKey key, int depth, int alpha, int beta,
     return best_index >= 0 ? best_score : -kInfinity;
 }
 
-SearchResult Searcher::search(const GameState& start, const SearchLimits& limits,
+SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
                               const std::atomic<bool>* stop, const SearchProgress& progress) {
     limits_ = limits;
     stop_ = stop;
@@ -326,7 +342,7 @@ SearchResult Searcher::search(const GameState& start, const SearchLimits& limits
     };
 
     SearchResult result;
-    GameState g = start;
+    Position g = start;
     if (g.shuukyoku != 0) return result;
     Frame& f = frames_[0];
     generate_moves(g, f.list);

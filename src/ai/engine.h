@@ -1,7 +1,8 @@
 // The searching computer (LEVEL4, LEVEL5): alpha-beta over the game's own
-// rules, for whichever side is to move. Every move is played with play_move on
-// a copy of the position, so legality, drops, promotion and the strike chain
-// are exactly the game's. Nothing is allocated while searching: the searcher
+// rules, for whichever side is to move. Every move is played with make_move on
+// a copy of the position (play_move without its report, which only the screen
+// reads), so legality, drops, promotion and the strike chain are exactly the
+// game's. Nothing is allocated while searching: the searcher
 // allocates its table and per-ply move lists once, when it is made.
 #pragma once
 
@@ -15,7 +16,7 @@
 #include "ai/engine_eval.h"
 #include "ai/transposition.h"
 #include "ai/zobrist.h"
-#include "core/game_state.h"
+#include "core/position.h"
 #include "core/movegen.h"
 
 namespace murokan {
@@ -69,7 +70,7 @@ class Searcher {
     // every few hundred nodes (well under a millisecond); once it reads true
     // the search ends and returns what it has. `progress`, when given, is
     // called from this thread after each finished iteration.
-    SearchResult search(const GameState& g, const SearchLimits& limits,
+    SearchResult search(const Position& g, const SearchLimits& limits,
                         const std::atomic<bool>* stop = nullptr,
                         const SearchProgress& progress = {});
 
@@ -80,11 +81,11 @@ class Searcher {
   private:
     struct Frame;
 
-    int negamax(GameState& g, ZobristKey key, int depth, int alpha, int beta, int ply,
+    int negamax(Position& g, ZobristKey key, int depth, int alpha, int beta, int ply,
                 bool allow_null);
-    int quiesce(GameState& g, int alpha, int beta, int ply, int qdepth);
-    int root(GameState& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
-    void order(const GameState& g, Frame& f, const Move& hash_move, int ply);
+    int quiesce(Position& g, int alpha, int beta, int ply, int qdepth);
+    int root(Position& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
+    void order(const Position& g, Frame& f, const Move& hash_move, int ply);
     static void pick(Frame& f, int i);
     static void sort_rest(Frame& f, int from);
     bool out_of_budget();

@@ -51,7 +51,7 @@ struct KingDoors {
 // A threat is an enemy (sign `enemy`) able to move onto that neighbour
 // travelling along (dx, dy): the first piece behind it on the line, or a
 // knight whose jump has that diagonal as its direction.
-KingDoors king_doors(const GameState& g, int kx, int ky, int enemy) {
+KingDoors king_doors(const Position& g, int kx, int ky, int enemy) {
     KingDoors d;
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
@@ -80,19 +80,25 @@ KingDoors king_doors(const GameState& g, int kx, int ky, int enemy) {
 }
 
 // Pieces gathered round the enemy king, top side's view: 2 for each piece
-// next to it, 1 for each two squares away.
-int tropism(const GameState& g, int tx, int ty, int bx, int by) {
+// next to it, 1 for each two squares away. Only the squares within two of a
+// king can count, so only those are looked at.
+int tropism(const Position& g, int tx, int ty, int bx, int by) {
     int t = 0;
-    for (int x = 1; x <= BAN_SIZE; ++x) {
-        for (int y = 1; y <= BAN_SIZE; ++y) {
-            const int c = g.ban[x][y];
-            if (c == KARA || c == OU || c == -OU) continue;
-            const int kx = c > 0 ? bx : tx, ky = c > 0 ? by : ty;
-            const int dx = x > kx ? x - kx : kx - x, dy = y > ky ? y - ky : ky - y;
-            const int near = 3 - (dx > dy ? dx : dy);
-            if (near > 0) t += c > 0 ? near : -near;
+    // Top pieces round the bottom king count for the top side, bottom pieces
+    // round the top king against it.
+    const auto near_king = [&](int kx, int ky, int sign) {
+        for (int x = kx - 2; x <= kx + 2; ++x) {
+            for (int y = ky - 2; y <= ky + 2; ++y) {
+                if (!on_board(x, y)) continue;
+                const int c = g.ban[x][y];
+                if (c * sign <= 0 || c == OU || c == -OU) continue;
+                const int dx = x > kx ? x - kx : kx - x, dy = y > ky ? y - ky : ky - y;
+                t += sign * (3 - (dx > dy ? dx : dy));
+            }
         }
-    }
+    };
+    near_king(bx, by, 1);
+    near_king(tx, ty, -1);
     return t;
 }
 
@@ -113,7 +119,7 @@ bool EvalWeights::set(const char* name, int value) {
     return false;
 }
 
-int king_strikes(const GameState& g, int king_code) {
+int king_strikes(const Position& g, int king_code) {
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) {
             if (g.ban[x][y] == king_code)
@@ -123,18 +129,33 @@ int king_strikes(const GameState& g, int king_code) {
     return 0;
 }
 
-int Evaluator::material(const GameState& g) const {
+namespace {
+
+// A code's value from the weights: plain or promoted by its last digit, 0 for
+// the king, the empty square and anything else.
+int value_of(const EvalWeights& w, int c) {
+    const int a = c < 0 ? -c : c;
+    const int kind = a / 10;
+    if (kind < 1 || kind > 7) return 0;
+    const int v = a % 10 ? w.promoted[kind] : w.board[kind];
+    return c > 0 ? v : -v;
+}
+
+}  // namespace
+
+Evaluator::Evaluator(const EvalWeights& w) : w_(w) {
+    for (int c = -kCodeOffset; c <= kCodeOffset; ++c) value_[c + kCodeOffset] = value_of(w_, c);
+}
+
+int Evaluator::piece_value(int code) const {
+    const unsigned i = static_cast<unsigned>(code + kCodeOffset);
+    return i <= 2 * kCodeOffset ? value_[i] : value_of(w_, code);
+}
+
+int Evaluator::material(const Position& g) const {
     int s = 0;
     for (int x = 1; x <= BAN_SIZE; ++x) {
-        for (int y = 1; y <= BAN_SIZE; ++y) {
-            const int c = g.ban[x][y];
-            if (c == KARA) continue;
-            const int a = c < 0 ? -c : c;
-            const int kind = a / 10;
-            if (kind < 1 || kind > 7) continue;
-            const int v = a % 10 ? w_.promoted[kind] : w_.board[kind];
-            s += c > 0 ? v : -v;
-        }
+        for (int y = 1; y <= BAN_SIZE; ++y) s += piece_value(g.ban[x][y]);
     }
     for (int k = 1; k <= 7; ++k) {
         s += (g.mochi_teki[k] - g.mochi_ji[k]) * w_.board[k] * w_.hand_percent / 100;
@@ -142,29 +163,49 @@ int Evaluator::material(const GameState& g) const {
     return bottom_to_move(g) ? -s : s;
 }
 
-int Evaluator::evaluate(GameState& g) {
+// One pass over the board gathers the material and finds both kings.
+int Evaluator::evaluate(const Position& g, int* enemy_strikes) {
     const bool bottom = bottom_to_move(g);
-    int s = material(g);  // side to move's view
+    int board_sum = 0;
     int tx = 0, ty = 0, bx = 0, by = 0;
+    int top_kings = 0, bottom_kings = 0;
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) {
-            if (g.ban[x][y] == OU) tx = x, ty = y;
-            if (g.ban[x][y] == -OU) bx = x, by = y;
+            // No test for the empty square (its value is 0): on a board
+            // of scattered pieces that branch is a coin toss.
+            const int c = g.ban[x][y];
+            if (c == OU) tx = x, ty = y, ++top_kings;
+            if (c == -OU) bx = x, by = y, ++bottom_kings;
+            board_sum += piece_value(c);
         }
     }
+    int in_hand = 0;
+    for (int k = 1; k <= 7; ++k) {
+        in_hand += (g.mochi_teki[k] - g.mochi_ji[k]) * w_.board[k] * w_.hand_percent / 100;
+    }
+    const int s = bottom ? -(board_sum + in_hand) : board_sum + in_hand;  // side to move's view
     int top = 0;  // the king and influence terms, top side's view
+    int strikes = 0;  // on the enemy king of the side to move, when it is alone
     if (tx != 0) {
         const KingDoors d = king_doors(g, tx, ty, -1);
         top -= d.open * w_.king_open + (bottom ? 0 : d.threats * w_.king_threat);
+        if (bottom) strikes = d.threats;
     }
     if (bx != 0) {
         const KingDoors d = king_doors(g, bx, by, 1);
         top += d.open * w_.king_open + (bottom ? d.threats * w_.king_threat : 0);
+        if (!bottom) strikes = d.threats;
+    }
+    if (enemy_strikes != nullptr) {
+        // king_strikes reads the first of several kings; one king is the same.
+        const bool alone = (bottom ? top_kings : bottom_kings) == 1;
+        *enemy_strikes = alone ? strikes : king_strikes(g, bottom ? OU : -OU);
     }
     if (w_.king_tropism != 0 && tx != 0 && bx != 0)
         top += tropism(g, tx, ty, bx, by) * w_.king_tropism;
     if (w_.king_attack != 0 || w_.mobility != 0) {
-        勢力調査(g, maps_);
+        Position surveyed = g;  // the survey records the kings' squares in it
+        勢力調査(surveyed, maps_);
         int reach = 0;
         for (int x = 1; x <= BAN_SIZE; ++x) {
             for (int y = 1; y <= BAN_SIZE; ++y)

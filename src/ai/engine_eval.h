@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "ai/maps.h"
-#include "core/game_state.h"
+#include "core/position.h"
 
 namespace murokan {
 
@@ -43,23 +43,29 @@ inline constexpr int kMateBound = kMate - 1000;  // scores beyond this are mates
 // can be struck by a board move of the other side made right now: a piece
 // moving onto an empty neighbour of the king, travelling towards it, with the
 // king jammed behind (by a piece or the edge). Such a move takes the king.
-int king_strikes(const GameState& g, int king_code);
+int king_strikes(const Position& g, int king_code);
 
 // The evaluation with its scratch maps; one per searcher, allocation-free.
 class Evaluator {
   public:
-    explicit Evaluator(const EvalWeights& w = {}) : w_(w) {}
+    explicit Evaluator(const EvalWeights& w = {});
 
-    // The score of g for the side to move (g.teban). May refresh g's king
-    // squares (the survey records them); changes nothing else.
-    int evaluate(GameState& g);
+    // The score of g for the side to move (g.teban). With `enemy_strikes`,
+    // also king_strikes of the enemy king of the side to move, which the
+    // score works out on its way.
+    int evaluate(const Position& g, int* enemy_strikes = nullptr);
     // Material alone (board and hands), for the side to move.
-    int material(const GameState& g) const;
+    int material(const Position& g) const;
 
     const EvalWeights& weights() const { return w_; }
 
   private:
+    // The board value of a code, top side's view, by code + kCodeOffset.
+    static constexpr int kCodeOffset = 81;
+    int piece_value(int code) const;
+
     EvalWeights w_;
+    int value_[2 * kCodeOffset + 1];
     InfluenceMaps maps_;
 };
 

@@ -24,11 +24,11 @@ double 盤評価(GameState& g, ComState& c, int piece, int fx, int fy, int tx, i
 // Whole-board threat judgement added to every trial: threats around the top
 // king, hanging top pieces, and drops the bottom side could make. The trial
 // move itself is only seen through the board and maps.
-double 盤評価_COM危険座標(GameState& g, ComState& c, int piece, int tx, int ty);
+double 盤評価_COM危険座標(Position& g, ComState& c, int piece, int tx, int ty);
 
 // Positional rules for the piece that just moved or was dropped, applied to the
 // running score s; returns the final score (some rules end the evaluation with
 // a value of their own). Not called at level 2 nor for 21, 31 and 41.
-double 盤評価_駒別(GameState& g, ComState& c, double s, int piece, int fx, int fy, int tx, int ty);
+double 盤評価_駒別(Position& g, ComState& c, double s, int piece, int fx, int fy, int tx, int ty);
 
 }  // namespace murokan

@@ -15,7 +15,7 @@ bool 遠駒(int code) {
 
 // Counts the pieces of the side `sign` (+1 top, -1 bottom) among the ranging
 // kinds that may move onto (kx, ky) on the board as it stands.
-int 遠駒到達数(const GameState& g, int sign, int kx, int ky) {
+int 遠駒到達数(const Position& g, int sign, int kx, int ky) {
     int hits = 0;
     for (int u = 1; u <= 9; ++u) {
         for (int v = 1; v <= 9; ++v) {
@@ -30,7 +30,7 @@ int 遠駒到達数(const GameState& g, int sign, int kx, int ky) {
 
 }  // namespace
 
-void 調査_移動不可駒(GameState& g, InfluenceMaps& m) {
+void 調査_移動不可駒(Position& g, InfluenceMaps& m) {
     m.ugokenai_teki_ari = 0;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {

@@ -7,7 +7,7 @@ namespace murokan {
 
 namespace influence {
 
-void 光線(const GameState& g, InfluenceMaps& m, int code, int x, int y, int dx, int dy) {
+void 光線(const Position& g, InfluenceMaps& m, int code, int x, int y, int dx, int dy) {
     int tx = x + dx;
     int ty = y + dy;
     if (code < 0) {
@@ -40,32 +40,32 @@ void 光線(const GameState& g, InfluenceMaps& m, int code, int x, int y, int dx
 
 }  // namespace influence
 
-void 勢力確定上直進(const GameState& g, InfluenceMaps& m, int code, int x, int y) {
+void 勢力確定上直進(const Position& g, InfluenceMaps& m, int code, int x, int y) {
     influence::光線(g, m, code, x, y, 0, -1);
 }
 
-void 勢力確定下直進(const GameState& g, InfluenceMaps& m, int code, int x, int y) {
+void 勢力確定下直進(const Position& g, InfluenceMaps& m, int code, int x, int y) {
     influence::光線(g, m, code, x, y, 0, 1);
 }
 
-void 勢力確定右直進(const GameState& g, InfluenceMaps& m, int code, int x, int y) {
+void 勢力確定右直進(const Position& g, InfluenceMaps& m, int code, int x, int y) {
     influence::光線(g, m, code, x, y, 1, 0);
 }
 
-void 勢力確定左直進(const GameState& g, InfluenceMaps& m, int code, int x, int y) {
+void 勢力確定左直進(const Position& g, InfluenceMaps& m, int code, int x, int y) {
     influence::光線(g, m, code, x, y, -1, 0);
 }
 
 // The four diagonals in the order up-left, up-right, down-left, down-right;
 // a bottom bishop or horse records -60 on all of them.
-void 勢力確定自角(const GameState& g, InfluenceMaps& m, int x, int y) {
+void 勢力確定自角(const Position& g, InfluenceMaps& m, int x, int y) {
     influence::光線(g, m, -KAKU, x, y, -1, -1);
     influence::光線(g, m, -KAKU, x, y, 1, -1);
     influence::光線(g, m, -KAKU, x, y, -1, 1);
     influence::光線(g, m, -KAKU, x, y, 1, 1);
 }
 
-void 勢力確定敵角(const GameState& g, InfluenceMaps& m, int code, int x, int y) {
+void 勢力確定敵角(const Position& g, InfluenceMaps& m, int code, int x, int y) {
     influence::光線(g, m, code, x, y, -1, -1);
     influence::光線(g, m, code, x, y, 1, -1);
     influence::光線(g, m, code, x, y, -1, 1);
@@ -73,7 +73,7 @@ void 勢力確定敵角(const GameState& g, InfluenceMaps& m, int code, int x, i
 }
 
 // Bottom gold movers move towards row 1 and record their own code.
-void 勢力確定自金(const GameState& g, InfluenceMaps& m, int code, int x, int y) {
+void 勢力確定自金(const Position& g, InfluenceMaps& m, int code, int x, int y) {
     using influence::記録_自;
     if (y > 1) {
         記録_自(g, m, code, x, y, x, y - 1);
@@ -89,7 +89,7 @@ namespace {
 
 // One square of a top gold mover: guards are recorded as KIN without a square,
 // nothing is recorded as attacked, a check marks the piece's own square.
-inline void 敵金一歩(const GameState& g, InfluenceMaps& m, int x, int y, int tx, int ty) {
+inline void 敵金一歩(const Position& g, InfluenceMaps& m, int x, int y, int tx, int ty) {
     using influence::Guard;
     if (influence::記録_敵<Guard::NoSquare, false>(g, m, KIN, x, y, tx, ty) == -OU) {
         m.oute_teki[x][y] = 9;
@@ -99,7 +99,7 @@ inline void 敵金一歩(const GameState& g, InfluenceMaps& m, int x, int y, int
 }  // namespace
 
 // Top gold movers move towards row 9.
-void 勢力確定敵金(const GameState& g, InfluenceMaps& m, int x, int y) {
+void 勢力確定敵金(const Position& g, InfluenceMaps& m, int x, int y) {
     if (y > 1) 敵金一歩(g, m, x, y, x, y - 1);
     if (y < 9) {
         敵金一歩(g, m, x, y, x, y + 1);

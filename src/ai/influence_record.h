@@ -11,7 +11,7 @@ namespace murokan::influence {
 enum class Guard { None, NoSquare, WithSquare };
 
 // A bottom-side piece on (x, y) with recording code c reaches (tx, ty).
-inline void 記録_自(const GameState& g, InfluenceMaps& m, int c, int x, int y, int tx, int ty) {
+inline void 記録_自(const Position& g, InfluenceMaps& m, int c, int x, int y, int tx, int ty) {
     m.kiki_ji[tx][ty] += 1;
     const int t = g.ban[tx][ty];
     if (t < 0) {
@@ -27,7 +27,7 @@ inline void 記録_自(const GameState& g, InfluenceMaps& m, int c, int x, int y
 // records its kind makes is fixed at compile time. Check marks are the
 // caller's business (they differ by kind). Returns the code on (tx, ty).
 template <Guard G, bool Attack>
-inline int 記録_敵(const GameState& g, InfluenceMaps& m, int c, int x, int y, int tx, int ty) {
+inline int 記録_敵(const Position& g, InfluenceMaps& m, int c, int x, int y, int tx, int ty) {
     m.kiki_teki[tx][ty] += 1;
     const int t = g.ban[tx][ty];
     if (t >= 10) {
@@ -49,6 +49,6 @@ inline int 記録_敵(const GameState& g, InfluenceMaps& m, int c, int x, int y,
 // One ray from the piece `code` on (x, y) in direction (dx, dy), the first
 // square being (x + dx, y + dy), on until a piece other than the opposing king
 // or the edge. A top piece that passes the bottom king marks the check.
-void 光線(const GameState& g, InfluenceMaps& m, int code, int x, int y, int dx, int dy);
+void 光線(const Position& g, InfluenceMaps& m, int code, int x, int y, int dx, int dy);
 
 }  // namespace murokan::influence

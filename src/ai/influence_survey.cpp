@@ -16,7 +16,7 @@ using influence::記録_自;
 enum class Check { None, Own, OwnAndKing };
 
 template <Guard G, bool Attack, Check C>
-inline void 敵一歩(const GameState& g, InfluenceMaps& m, int c, int x, int y, int tx, int ty) {
+inline void 敵一歩(const Position& g, InfluenceMaps& m, int c, int x, int y, int tx, int ty) {
     const int t = 記録_敵<G, Attack>(g, m, c, x, y, tx, ty);
     if constexpr (C != Check::None) {
         if (t == -OU) {
@@ -34,10 +34,10 @@ constexpr auto 敵馬縦横 = 敵一歩<Guard::None, false, Check::Own>;
 constexpr auto 敵竜斜 = 敵一歩<Guard::WithSquare, true, Check::Own>;
 constexpr auto 敵王 = 敵一歩<Guard::NoSquare, false, Check::None>;
 
-using StepFn = void (*)(const GameState&, InfluenceMaps&, int, int, int, int, int);
+using StepFn = void (*)(const Position&, InfluenceMaps&, int, int, int, int, int);
 
 // Silver steps: forward three, then the two backward diagonals.
-inline void 銀自(const GameState& g, InfluenceMaps& m, int c, int x, int y) {
+inline void 銀自(const Position& g, InfluenceMaps& m, int c, int x, int y) {
     if (y > 1) {
         記録_自(g, m, c, x, y, x, y - 1);
         if (x > 1) 記録_自(g, m, c, x, y, x - 1, y - 1);
@@ -49,7 +49,7 @@ inline void 銀自(const GameState& g, InfluenceMaps& m, int c, int x, int y) {
     }
 }
 
-inline void 銀敵(const GameState& g, InfluenceMaps& m, int x, int y) {
+inline void 銀敵(const Position& g, InfluenceMaps& m, int x, int y) {
     if (y < 9) {
         敵銀(g, m, GIN, x, y, x, y + 1);
         if (x > 1) 敵銀(g, m, GIN, x, y, x - 1, y + 1);
@@ -63,7 +63,7 @@ inline void 銀敵(const GameState& g, InfluenceMaps& m, int x, int y) {
 
 // Orthogonal single steps of a horse: up, down, left, right.
 template <StepFn Step>
-inline void 縦横一歩(const GameState& g, InfluenceMaps& m, int c, int x, int y) {
+inline void 縦横一歩(const Position& g, InfluenceMaps& m, int c, int x, int y) {
     if (y > 1) Step(g, m, c, x, y, x, y - 1);
     if (y < 9) Step(g, m, c, x, y, x, y + 1);
     if (x > 1) Step(g, m, c, x, y, x - 1, y);
@@ -72,7 +72,7 @@ inline void 縦横一歩(const GameState& g, InfluenceMaps& m, int c, int x, int
 
 // Diagonal single steps of a dragon: up-left, up-right, down-left, down-right.
 template <StepFn Step>
-inline void 斜一歩(const GameState& g, InfluenceMaps& m, int c, int x, int y) {
+inline void 斜一歩(const Position& g, InfluenceMaps& m, int c, int x, int y) {
     if (y > 1) {
         if (x > 1) Step(g, m, c, x, y, x - 1, y - 1);
         if (x < 9) Step(g, m, c, x, y, x + 1, y - 1);
@@ -85,7 +85,7 @@ inline void 斜一歩(const GameState& g, InfluenceMaps& m, int c, int x, int y)
 
 // The eight king steps: the row above, the row below, then left and right.
 template <StepFn Step>
-inline void 王一歩(const GameState& g, InfluenceMaps& m, int c, int x, int y) {
+inline void 王一歩(const Position& g, InfluenceMaps& m, int c, int x, int y) {
     if (y > 1) {
         Step(g, m, c, x, y, x, y - 1);
         if (x > 1) Step(g, m, c, x, y, x - 1, y - 1);
@@ -100,7 +100,7 @@ inline void 王一歩(const GameState& g, InfluenceMaps& m, int c, int x, int y)
     if (x < 9) Step(g, m, c, x, y, x + 1, y);
 }
 
-void 自駒(GameState& g, InfluenceMaps& m, int c, int x, int y) {
+void 自駒(Position& g, InfluenceMaps& m, int c, int x, int y) {
     switch (c) {
         case -HU:
             if (y > 1) 記録_自(g, m, c, x, y, x, y - 1);
@@ -149,7 +149,7 @@ void 自駒(GameState& g, InfluenceMaps& m, int c, int x, int y) {
     }
 }
 
-void 敵駒(GameState& g, InfluenceMaps& m, int c, int x, int y) {
+void 敵駒(Position& g, InfluenceMaps& m, int c, int x, int y) {
     switch (c) {
         case HU:
             if (y < 9) 敵歩(g, m, c, x, y, x, y + 1);
@@ -200,7 +200,7 @@ void 敵駒(GameState& g, InfluenceMaps& m, int c, int x, int y) {
 
 }  // namespace
 
-void 勢力調査(GameState& g, InfluenceMaps& m) {
+void 勢力調査(Position& g, InfluenceMaps& m) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             m.kiki_ji[x][y] = 0;

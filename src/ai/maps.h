@@ -1,7 +1,7 @@
 // The computer's eyes: per-square influence maps of both sides, the pin marks,
 // the escape marks of the bottom king, and the probes that read them.
 //
-// All maps are indexed [x][y] exactly like GameState::ban (x the column from
+// All maps are indexed [x][y] exactly like Position::ban (x the column from
 // the left, y the row from the top); only 1..9 x 1..9 is ever written or read.
 // One InfluenceMaps object is owned by the computer player and refilled by
 // 勢力調査 for every position it looks at; nothing here allocates.
@@ -45,52 +45,52 @@ struct InfluenceMaps {
 
 // Refills every survey map from g.ban, and stores the square of each king met
 // into g.ji_ou_x/y and g.teki_ou_x/y (a missing king keeps its old square).
-void 勢力調査(GameState& g, InfluenceMaps& m);
+void 勢力調査(Position& g, InfluenceMaps& m);
 
 // Straight rays of a lance, rook or dragon with `code` standing on (x, y);
 // the side is the sign of code. Only 勢力調査 calls them (public for tests).
-void 勢力確定上直進(const GameState& g, InfluenceMaps& m, int code, int x, int y);
-void 勢力確定下直進(const GameState& g, InfluenceMaps& m, int code, int x, int y);
-void 勢力確定右直進(const GameState& g, InfluenceMaps& m, int code, int x, int y);
-void 勢力確定左直進(const GameState& g, InfluenceMaps& m, int code, int x, int y);
+void 勢力確定上直進(const Position& g, InfluenceMaps& m, int code, int x, int y);
+void 勢力確定下直進(const Position& g, InfluenceMaps& m, int code, int x, int y);
+void 勢力確定右直進(const Position& g, InfluenceMaps& m, int code, int x, int y);
+void 勢力確定左直進(const Position& g, InfluenceMaps& m, int code, int x, int y);
 // Gold pattern of a bottom gold mover (records `code`) / a top one (records 50).
-void 勢力確定自金(const GameState& g, InfluenceMaps& m, int code, int x, int y);
-void 勢力確定敵金(const GameState& g, InfluenceMaps& m, int x, int y);
+void 勢力確定自金(const Position& g, InfluenceMaps& m, int code, int x, int y);
+void 勢力確定敵金(const Position& g, InfluenceMaps& m, int x, int y);
 // Diagonal rays of a bottom bishop or horse (records -60) / a top one (records code).
-void 勢力確定自角(const GameState& g, InfluenceMaps& m, int x, int y);
-void 勢力確定敵角(const GameState& g, InfluenceMaps& m, int code, int x, int y);
+void 勢力確定自角(const Position& g, InfluenceMaps& m, int x, int y);
+void 勢力確定敵角(const Position& g, InfluenceMaps& m, int code, int x, int y);
 
 // ---------------------------------------------------------------- pins
 
 // Fills ugokenai_ji and ugokenai_teki_ari, using the king squares last stored
 // by 勢力調査. Lifts each piece off the board in turn; g.ban ends unchanged.
-void 調査_移動不可駒(GameState& g, InfluenceMaps& m);
+void 調査_移動不可駒(Position& g, InfluenceMaps& m);
 
 // ---------------------------------------------------------------- tactical probes
 
 // Number of squares the piece p on (x, y) may move to that the other side does
 // not reach (kiki_ji for a top piece, kiki_teki for a bottom one).
-int 調査_移動可場所数(const GameState& g, const InfluenceMaps& m, int x, int y, int p);
+int 調査_移動可場所数(const Position& g, const InfluenceMaps& m, int x, int y, int p);
 // FLAG_ON when the first bottom lance/rook/dragon below (x, y) on its column,
 // with no top piece before it, could move up onto (x, y) were it empty.
 // Empties (x, y) for the look and puts it back.
-int 調査_自守駒MAN_直進駒(GameState& g, int x, int y);
+int 調査_自守駒MAN_直進駒(Position& g, int x, int y);
 // Minus the number of neighbours of (x, y) holding a top piece of code >= 60.
-int 調査_周辺状況(const GameState& g, int x, int y);
+int 調査_周辺状況(const Position& g, int x, int y);
 // Value won by a top knight dropped two rows behind the top piece on (x, y),
 // forking it with a big bottom piece two columns aside; 0 when none.
-int 調査_桂狙い(const GameState& g, const InfluenceMaps& m, int x, int y);
+int 調査_桂狙い(const Position& g, const InfluenceMaps& m, int x, int y);
 
 // ---------------------------------------------------------------- mate probes
 
 // FLAG_ON when the bottom king on (g.ji_ou_x, g.ji_ou_y) is judged mated, by
 // the maps of the survey just run. Tries moves on g.ban and restores it.
-int 詰めかMAN(GameState& g, const InfluenceMaps& m);
+int 詰めかMAN(Position& g, const InfluenceMaps& m);
 // FLAG_ON when some top piece may move onto the bottom king's square.
-int 詰めかMAN_COM移動(const GameState& g);
+int 詰めかMAN_COM移動(const Position& g);
 // Number of empty, unattacked neighbours of the bottom king; marks each one
 // with 1 in m.nigemichi_masu (never clears it).
-int 調査_自王逃道(const GameState& g, InfluenceMaps& m);
+int 調査_自王逃道(const Position& g, InfluenceMaps& m);
 // Sets every cell of m.nigemichi_masu to KARA.
 void 消去_逃道マス(InfluenceMaps& m);
 

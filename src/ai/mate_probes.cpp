@@ -12,13 +12,13 @@ namespace murokan {
 
 namespace {
 
-bool 王隣(const GameState& g, int x, int y) {
+bool 王隣(const Position& g, int x, int y) {
     return std::abs(x - g.ji_ou_x) <= 1 && std::abs(y - g.ji_ou_y) <= 1;
 }
 
 // Step 2 of the mate probe: true when a drop is taken to save the king (the
 // answer is then "not mated"), false to go on with the king's escapes.
-bool 合駒で防げる(GameState& g, const InfluenceMaps& m) {
+bool 合駒で防げる(Position& g, const InfluenceMaps& m) {
     const int kx = g.ji_ou_x;
     const int ky = g.ji_ou_y;
     for (int x = 1; x <= 9; ++x) {
@@ -52,7 +52,7 @@ bool 合駒で防げる(GameState& g, const InfluenceMaps& m) {
 
 }  // namespace
 
-int 詰めかMAN(GameState& g, const InfluenceMaps& m) {
+int 詰めかMAN(Position& g, const InfluenceMaps& m) {
     const int kx = g.ji_ou_x;
     const int ky = g.ji_ou_y;
     // 1. Not in check.
@@ -107,7 +107,7 @@ int 詰めかMAN(GameState& g, const InfluenceMaps& m) {
     return FLAG_ON;
 }
 
-int 詰めかMAN_COM移動(const GameState& g) {
+int 詰めかMAN_COM移動(const Position& g) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const int c = g.ban[x][y];
@@ -119,7 +119,7 @@ int 詰めかMAN_COM移動(const GameState& g) {
     return FLAG_OFF;
 }
 
-int 調査_自王逃道(const GameState& g, InfluenceMaps& m) {
+int 調査_自王逃道(const Position& g, InfluenceMaps& m) {
     const int x = g.ji_ou_x;
     const int y = g.ji_ou_y;
     static constexpr int kSteps[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},

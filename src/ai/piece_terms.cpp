@@ -14,7 +14,7 @@ namespace murokan {
 namespace {
 
 struct 文脈 {
-    GameState& g;
+    Position& g;
     ComState& c;
     const InfluenceMaps& m;
     int fx, fy, tx, ty;
@@ -35,7 +35,7 @@ struct 文脈 {
 };
 
 double 歩(文脈& k, double s) {
-    const GameState& g = k.g;
+    const Position& g = k.g;
     const InfluenceMaps& m = k.m;
     const int tx = k.tx, ty = k.ty;
 
@@ -110,7 +110,7 @@ double と(文脈& k, double s) {
 }
 
 double 香(文脈& k, double s) {
-    const GameState& g = k.g;
+    const Position& g = k.g;
     if (g.mochi_teki[3] > 0) s += 調査_桂狙い(g, k.m, k.tx, k.ty);
     if (k.打ち()) {
         if (k.ty < 8 && g.mochi_ji[1] > 0 && k.kiki_ji(k.tx, k.ty + 1) > 0 && k.kj() == 0) s -= 10;
@@ -151,7 +151,7 @@ double 銀(文脈& k, double s) {
 }
 
 double 金(文脈& k, double s) {
-    const GameState& g = k.g;
+    const Position& g = k.g;
     const int tx = k.tx, ty = k.ty;
     // For a drop fy is the kind index 5 and fx is -1, so a gold dropped on
     // rows 6..9 counts as a diagonal forward move.
@@ -171,7 +171,7 @@ double 金(文脈& k, double s) {
 }
 
 double 角(文脈& k, double s) {
-    const GameState& g = k.g;
+    const Position& g = k.g;
     const InfluenceMaps& m = k.m;
     const int fx = k.fx, fy = k.fy, tx = k.tx, ty = k.ty;
 
@@ -213,7 +213,7 @@ double 馬(文脈& k, double s) {
 }
 
 double 飛(文脈& k, double s) {
-    const GameState& g = k.g;
+    const Position& g = k.g;
     const InfluenceMaps& m = k.m;
     const int fx = k.fx, fy = k.fy, tx = k.tx, ty = k.ty;
 
@@ -283,7 +283,7 @@ double 王(文脈& k, double s) {
 
 }  // namespace
 
-double 盤評価_駒別(GameState& g, ComState& c, double s, int piece, int fx, int fy, int tx, int ty) {
+double 盤評価_駒別(Position& g, ComState& c, double s, int piece, int fx, int fy, int tx, int ty) {
     文脈 k{g, c, c.maps, fx, fy, tx, ty};
     switch (piece) {
         case HU:

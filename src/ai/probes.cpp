@@ -8,7 +8,7 @@
 
 namespace murokan {
 
-int 調査_移動可場所数(const GameState& g, const InfluenceMaps& m, int x, int y, int p) {
+int 調査_移動可場所数(const Position& g, const InfluenceMaps& m, int x, int y, int p) {
     // A square is safe when the side that does not own p reaches it nowhere.
     const auto& kiki = p >= 10 ? m.kiki_ji : m.kiki_teki;
     int count = 0;
@@ -20,7 +20,7 @@ int 調査_移動可場所数(const GameState& g, const InfluenceMaps& m, int x,
     return count;
 }
 
-int 調査_自守駒MAN_直進駒(GameState& g, int x, int y) {
+int 調査_自守駒MAN_直進駒(Position& g, int x, int y) {
     // The square itself must be empty for the move check to say yes.
     const int saved = g.ban[x][y];
     g.ban[x][y] = KARA;
@@ -37,7 +37,7 @@ int 調査_自守駒MAN_直進駒(GameState& g, int x, int y) {
     return flag;
 }
 
-int 調査_周辺状況(const GameState& g, int x, int y) {
+int 調査_周辺状況(const Position& g, int x, int y) {
     int sum = 0;
     for (int i = x - 1; i <= x + 1; ++i) {
         for (int j = y - 1; j <= y + 1; ++j) {
@@ -48,7 +48,7 @@ int 調査_周辺状況(const GameState& g, int x, int y) {
     return sum;
 }
 
-int 調査_桂狙い(const GameState& g, const InfluenceMaps& m, int x, int y) {
+int 調査_桂狙い(const Position& g, const InfluenceMaps& m, int x, int y) {
     const int weakest = m.saijaku_ji[x][y];
     if (weakest < -SYA_NARI || weakest > -KAKU || y <= 5) return 0;
     int value = 0;

@@ -60,7 +60,7 @@ std::uint64_t hand_key(int side, int kind, int count) {
     return kTables.hand[side][kind][count];
 }
 
-std::uint64_t hands_key(const GameState& g) {
+std::uint64_t hands_key(const Position& g) {
     std::uint64_t k = 0;
     for (int kind = 1; kind <= 7; ++kind) {
         k ^= hand_key(0, kind, g.mochi_ji[kind]) ^ hand_key(1, kind, g.mochi_teki[kind]);
@@ -70,7 +70,7 @@ std::uint64_t hands_key(const GameState& g) {
 
 }  // namespace
 
-ZobristKey zobrist_key(const GameState& g) {
+ZobristKey zobrist_key(const Position& g) {
     ZobristKey k = hands_key(g);
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) k ^= square_key(g.ban[x][y], x, y);
@@ -79,16 +79,19 @@ ZobristKey zobrist_key(const GameState& g) {
     return k;
 }
 
-ZobristKey zobrist_after(ZobristKey key, const GameState& before, const GameState& after,
-                         const Move& m, const PlayReport& r) {
-    if (!m.is_drop()) key ^= square_key(m.piece, m.x1, m.y1);
-    key ^= square_key(r.move.taken_at_destination, m.x2, m.y2);
-    key ^= square_key(placed_code(m), m.x2, m.y2);
-    for (int i = 0; i < r.chain.step_count; ++i) {
-        const SlideStep& s = r.chain.steps[i];
-        key ^= square_key(s.code, s.from_x, s.from_y) ^ square_key(s.code, s.to_x, s.to_y);
+ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
+                         const Move& m) {
+    const auto changed = [&](int x, int y) {
+        key ^= square_key(before.ban[x][y], x, y) ^ square_key(after.ban[x][y], x, y);
+    };
+    if (!m.is_drop()) changed(m.x1, m.y1);
+    // The direction of 取得_進行方向: a knight's jump runs along its diagonal.
+    const int dx = (m.x2 > m.x1) - (m.x2 < m.x1), dy = (m.y2 > m.y1) - (m.y2 < m.y1);
+    for (int x = m.x2, y = m.y2; x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
+         x += dx, y += dy) {
+        changed(x, y);
+        if (m.is_drop() || (dx == 0 && dy == 0)) break;
     }
-    if (r.chain.sandwiched) key ^= square_key(r.chain.taken_code, r.chain.sand_x, r.chain.sand_y);
     // A move changes at most two hand counts; comparing all fourteen is as cheap.
     for (int kind = 1; kind <= 7; ++kind) {
         if (before.mochi_ji[kind] != after.mochi_ji[kind]) {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/game_state.h"
+#include "core/position.h"
 #include "core/movegen.h"
 
 namespace murokan {
@@ -14,12 +14,14 @@ using ZobristKey = std::uint64_t;
 
 // The key of g computed from scratch. Which side moves first plays no part;
 // only whether the bottom side is the one to move.
-ZobristKey zobrist_key(const GameState& g);
+ZobristKey zobrist_key(const Position& g);
 
 // The key of `after`, where `after` is `before` (whose key is `key`) with `m`
-// played by play_move, and `r` is what play_move reported.
-ZobristKey zobrist_after(ZobristKey key, const GameState& before, const GameState& after,
-                         const Move& m, const PlayReport& r);
+// played by play_move or make_move. A move changes only its source, its
+// destination and the squares beyond it on its line (the strike chain runs
+// along that line), so only those are compared.
+ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
+                         const Move& m);
 
 // The key after the side to move changes with nothing played (a pass, as the
 // search's null move makes it, or a side with no move at all).

@@ -14,13 +14,26 @@ bool on_board(int x, int y) {
     return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
 }
 
+int sign(int v) {
+    return (v > 0) - (v < 0);
+}
+
+// 調査_駒取 for the side to move, kept here where the search calls it for every
+// move it orders.
+bool movers_piece(const Position& g, int code) {
+    if (g.teban == g.teki_teban) return code >= 10 && code <= 80;
+    if (g.teban == g.ji_teban) return code >= -80 && code <= -10;
+    return false;
+}
+
 }  // namespace
 
-int forecast_chain_take(const GameState& g, const Move& m) {
+int forecast_chain_take(const Position& g, const Move& m) {
     if (m.is_drop()) return KARA;
-    const 方向 d = 取得_進行方向(m.x1, m.y1, m.x2, m.y2);
-    if (d == 方向::無) return KARA;
-    const Step s = 方向_単位(d);
+    // The unit step of 取得_進行方向's direction: a knight's jump runs along
+    // its diagonal.
+    const Step s{sign(m.x2 - m.x1), sign(m.y2 - m.y1)};
+    if (s.dx == 0 && s.dy == 0) return KARA;
     int x = m.x2, y = m.y2;
     int striker = placed_code(m);
     // A chain never has more passes than squares on its line.
@@ -35,7 +48,7 @@ int forecast_chain_take(const GameState& g, const Move& m) {
         const int bx = fx + s.dx, by = fy + s.dy;
         const bool jammed = !on_board(bx, by) || g.ban[bx][by] != KARA;
         if (jammed) {
-            if (調査_駒取(g, g.teban, striker) == FLAG_ON) {
+            if (movers_piece(g, striker)) {
                 const bool adjacent = fx == x + s.dx && fy == y + s.dy;
                 return adjacent ? found : KARA;
             }

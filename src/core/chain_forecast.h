@@ -3,7 +3,7 @@
 // more often than it plays them, so it only reads the board.
 #pragma once
 
-#include "core/game_state.h"
+#include "core/position.h"
 #include "core/movegen.h"
 
 namespace murokan {
@@ -12,6 +12,6 @@ namespace murokan {
 // move would sandwich and take (KARA when it takes nothing, and for a drop),
 // with the board as it stands before the move. Agrees with はじき連鎖 as
 // play_move runs it, a piece jammed at a distance from its striker included.
-int forecast_chain_take(const GameState& g, const Move& m);
+int forecast_chain_take(const Position& g, const Move& m);
 
 }  // namespace murokan

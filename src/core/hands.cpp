@@ -20,7 +20,7 @@ bool 盤内(int x, int y) {
 
 }  // namespace
 
-void 駒取得(GameState& g, int code) {
+void 駒取得(Position& g, int code) {
     if (code == OU) {
         g.shuukyoku = g.ji_teban;
         return;
@@ -38,7 +38,7 @@ void 駒取得(GameState& g, int code) {
     }
 }
 
-int 駒取得_処理(GameState& g, int x, int y, 方向 d) {
+int 駒取得_処理(Position& g, int x, int y, 方向 d) {
     const Step s = 方向_単位(d);
     if (d == 方向::無 || !盤内(x + s.dx, y + s.dy)) return KARA;
     int& cell = g.ban[x + s.dx][y + s.dy];
@@ -50,13 +50,13 @@ int 駒取得_処理(GameState& g, int x, int y, 方向 d) {
     return c;
 }
 
-int 調査_駒取(const GameState& g, int side, int code) {
+int 調査_駒取(const Position& g, int side, int code) {
     if (side == g.teki_teban) return (code >= 10 && code <= 80) ? FLAG_ON : FLAG_OFF;
     if (side == g.ji_teban) return (code >= -80 && code <= -10) ? FLAG_ON : FLAG_OFF;
     return FLAG_OFF;
 }
 
-int 調査_持駒数(const GameState& g, int side) {
+int 調査_持駒数(const Position& g, int side) {
     const int* hand = side == g.ji_teban     ? g.mochi_ji
                       : side == g.teki_teban ? g.mochi_teki
                                              : nullptr;
@@ -68,7 +68,7 @@ int 調査_持駒数(const GameState& g, int side) {
     return total;
 }
 
-void 調査_2歩フラグ設定(GameState& g) {
+void 調査_2歩フラグ設定(Position& g) {
     for (int x = 1; x <= BAN_SIZE; ++x) {
         g.nifu_ji[x] = 0;
         g.nifu_teki[x] = 0;
@@ -80,7 +80,7 @@ void 調査_2歩フラグ設定(GameState& g) {
 }
 
 // The destination column plays no part: only the rows decide.
-int 調査_駒成(GameState& g, int x1, int y1, int /*x2*/, int y2, int code) {
+int 調査_駒成(const Position& /*g*/, int x1, int y1, int /*x2*/, int y2, int code, int& nari) {
     if (x1 == TEKI_MOCHI_X || x1 == JI_MOCHI_X) return FLAG_OFF;
     bool may = false;
     switch (code) {
@@ -108,8 +108,12 @@ int 調査_駒成(GameState& g, int x1, int y1, int /*x2*/, int y2, int code) {
             break;
     }
     if (!may) return FLAG_OFF;
-    g.nari_koma = code < 0 ? code - 1 : code + 1;
+    nari = code < 0 ? code - 1 : code + 1;
     return FLAG_ON;
+}
+
+int 調査_駒成(GameState& g, int x1, int y1, int x2, int y2, int code) {
+    return 調査_駒成(static_cast<const Position&>(g), x1, y1, x2, y2, code, g.nari_koma);
 }
 
 }  // namespace murokan

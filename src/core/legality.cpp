@@ -18,7 +18,7 @@ int flag(bool b) {
 }
 
 // Drops: the destination is already known to be empty and on the board.
-int 打ちチェック(const GameState& g, int x2, int y2, int code) {
+int 打ちチェック(const Position& g, int x2, int y2, int code) {
     if (code == -HU && g.nifu_ji[x2] == 1) return FLAG_OFF;
     if (code == HU && g.nifu_teki[x2] == 1) return FLAG_OFF;
     switch (code) {
@@ -38,7 +38,7 @@ int 打ちチェック(const GameState& g, int x2, int y2, int code) {
 }
 
 // The lance's column walk, strictly between the two rows.
-int 香車チェック(const GameState& g, int x, int y1, int y2, int forward) {
+int 香車チェック(const Position& g, int x, int y1, int y2, int forward) {
     if ((y2 - y1) * forward <= 0) return FLAG_OFF;
     for (int y = y1 + forward; y != y2; y += forward) {
         if (g.ban[x][y] != KARA) return FLAG_OFF;
@@ -48,7 +48,7 @@ int 香車チェック(const GameState& g, int x, int y1, int y2, int forward) {
 
 }  // namespace
 
-int 移動チェック(const GameState& g, int x1, int y1, int x2, int y2, int code) {
+int 移動チェック(const Position& g, int x1, int y1, int x2, int y2, int code) {
     if (!盤内(x2, y2)) return FLAG_OFF;
     if (x1 == x2 && y1 == y2) return FLAG_OFF;
     if (g.ban[x2][y2] != KARA) return FLAG_OFF;
@@ -91,7 +91,7 @@ int 移動チェック(const GameState& g, int x1, int y1, int x2, int y2, int c
     }
 }
 
-int 移動チェック飛車(const GameState& g, int x1, int y1, int x2, int y2) {
+int 移動チェック飛車(const Position& g, int x1, int y1, int x2, int y2) {
     if (x1 != x2 && y1 != y2) return FLAG_OFF;
     if (y1 != y2) {
         const int step = y2 > y1 ? 1 : -1;
@@ -107,7 +107,7 @@ int 移動チェック飛車(const GameState& g, int x1, int y1, int x2, int y2)
     return FLAG_ON;
 }
 
-int 移動チェック角(const GameState& g, int x1, int y1, int x2, int y2) {
+int 移動チェック角(const Position& g, int x1, int y1, int x2, int y2) {
     if (x1 - y1 != x2 - y2 && x1 + y1 != x2 + y2) return FLAG_OFF;
     const int sx = x2 > x1 ? 1 : -1;
     const int sy = y2 > y1 ? 1 : -1;
@@ -117,7 +117,7 @@ int 移動チェック角(const GameState& g, int x1, int y1, int x2, int y2) {
     return FLAG_ON;
 }
 
-int 調査_駒存在(const GameState& g, int code) {
+int 調査_駒存在(const Position& g, int code) {
     for (int y = 1; y <= BAN_SIZE; ++y) {
         for (int x = 1; x <= BAN_SIZE; ++x) {
             if (g.ban[x][y] == code) return FLAG_ON;

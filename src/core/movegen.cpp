@@ -5,17 +5,17 @@
 
 namespace murokan {
 
-bool owns_piece(const GameState& g, int code) {
+bool owns_piece(const Position& g, int code) {
     return (g.teban == g.ji_teban && code <= -10) || (g.teban == g.teki_teban && code >= 10);
 }
 
-bool bottom_to_move(const GameState& g) {
+bool bottom_to_move(const Position& g) {
     return g.teban != TEBAN_NASHI && g.teban == g.ji_teban;
 }
 
 namespace {
 
-bool top_to_move(const GameState& g) {
+bool top_to_move(const Position& g) {
     return g.teban != TEBAN_NASHI && g.teban != g.ji_teban && g.teban == g.teki_teban;
 }
 
@@ -103,7 +103,7 @@ Pattern pattern_of(int code) {
 }
 
 // The empty squares the piece `code` on (x, y) may move to.
-Squares destinations(const GameState& g, int x, int y, int code) {
+Squares destinations(const Position& g, int x, int y, int code) {
     const int forward = code > 0 ? 1 : -1;
     const Pattern p = pattern_of(code);
     Squares to = 0;
@@ -135,25 +135,67 @@ void for_each_square(Squares s, F&& f) {
     }
 }
 
+// For each code, whether the rules ever let it promote or ever forbid it to
+// stay unpromoted, asked of 調査_駒成 and 移動後チェック once: most pieces do
+// neither, and their moves need no further question.
+struct PromotionCodes {
+    static constexpr int kOffset = 81;
+    bool asks[2 * kOffset + 1] = {};
+
+    PromotionCodes() {
+        const Position empty;
+        for (int code = -kOffset; code <= kOffset; ++code) {
+            for (int y1 = 1; y1 <= BAN_SIZE; ++y1) {
+                for (int y2 = 1; y2 <= BAN_SIZE; ++y2) {
+                    int nari = 0;
+                    if (調査_駒成(empty, 1, y1, 1, y2, code, nari) == FLAG_ON ||
+                        移動後チェック(y2, code) == FLAG_OFF) {
+                        asks[code + kOffset] = true;
+                    }
+                }
+            }
+        }
+    }
+
+    // True unless `code` always moves unpromoted and may stop anywhere.
+    bool ask(int code) const {
+        const unsigned i = static_cast<unsigned>(code + kOffset);
+        return i > 2 * kOffset || asks[i];
+    }
+};
+
+// Which columns hold an unpromoted pawn of each side, as the two-pawn flags
+// would say for the board as it stands.
+struct PawnColumns {
+    bool bottom[10] = {};
+    bool top[10] = {};
+};
+
 // Board moves in the order sources (column, then row), destinations (column,
 // then row), the promoted form before the plain one. Also gathers the empty
-// squares and refreshes the two-pawn flags from the same scan, for the drops.
-Squares board_moves(GameState& g, MoveList& out) {
+// squares and the pawn columns from the same scan, for the drops.
+Squares board_moves(const Position& g, MoveList& out, PawnColumns& pawns) {
+    static const PromotionCodes promotion;
     Squares empty = 0;
     for (int x1 = 1; x1 <= BAN_SIZE; ++x1) {
-        g.nifu_ji[x1] = 0;
-        g.nifu_teki[x1] = 0;
         for (int y1 = 1; y1 <= BAN_SIZE; ++y1) {
             const int code = g.ban[x1][y1];
             if (code == KARA) {
                 empty |= bit(x1, y1);
                 continue;
             }
-            if (code == -HU) g.nifu_ji[x1] = 1;
-            if (code == HU) g.nifu_teki[x1] = 1;
+            if (code == -HU) pawns.bottom[x1] = true;
+            if (code == HU) pawns.top[x1] = true;
             if (!owns_piece(g, code)) continue;
+            if (!promotion.ask(code)) {
+                for_each_square(destinations(g, x1, y1, code), [&](int x2, int y2) {
+                    out.push(make(x1, y1, x2, y2, code, false));
+                });
+                continue;
+            }
             for_each_square(destinations(g, x1, y1, code), [&](int x2, int y2) {
-                if (調査_駒成(g, x1, y1, x2, y2, code) == FLAG_ON) {
+                int nari = 0;
+                if (調査_駒成(g, x1, y1, x2, y2, code, nari) == FLAG_ON) {
                     out.push(make(x1, y1, x2, y2, code, true));
                 }
                 if (移動後チェック(y2, code) == FLAG_ON)
@@ -167,15 +209,15 @@ Squares board_moves(GameState& g, MoveList& out) {
 // The empty squares where a drop of `code` is allowed: no second unpromoted
 // pawn of a side on a column, no pawn or lance on the last row, no knight on
 // the last two rows.
-Squares drop_squares(const GameState& g, Squares empty, int code) {
+Squares drop_squares(const PawnColumns& pawns, Squares empty, int code) {
     const bool top = code > 0;
     const int last = top ? 9 : 1;
     const int second_last = top ? 8 : 2;
     switch (code < 0 ? -code : code) {
         case HU: {
-            const int* nifu = top ? g.nifu_teki : g.nifu_ji;
+            const bool* pawn = top ? pawns.top : pawns.bottom;
             for (int x = 1; x <= BAN_SIZE; ++x) {
-                if (nifu[x] == 1) empty &= ~column_set(x);
+                if (pawn[x]) empty &= ~column_set(x);
             }
             return empty & ~row_set(last);
         }
@@ -188,7 +230,7 @@ Squares drop_squares(const GameState& g, Squares empty, int code) {
     }
 }
 
-void drops(GameState& g, Squares empty, MoveList& out) {
+void drops(const Position& g, Squares empty, const PawnColumns& pawns, MoveList& out) {
     const bool bottom = bottom_to_move(g);
     const int* hand = bottom ? g.mochi_ji : g.mochi_teki;
     for (int kind = 1; kind <= 7; ++kind) {
@@ -196,12 +238,14 @@ void drops(GameState& g, Squares empty, MoveList& out) {
         const int x1 = bottom ? JI_MOCHI_X : TEKI_MOCHI_X;
         const int y1 = bottom ? kind + 2 : kind;
         const int code = bottom ? -10 * kind : 10 * kind;
-        for_each_square(drop_squares(g, empty, code),
+        for_each_square(drop_squares(pawns, empty, code),
                         [&](int x2, int y2) { out.push(make(x1, y1, x2, y2, code, false)); });
     }
 }
 
-bool legal_drop(GameState& g, const Move& m) {
+// Judged on a copy whose two-pawn flags are fresh, so that the caller's
+// position is only read.
+bool legal_drop(const Position& g, const Move& m) {
     const bool bottom = bottom_to_move(g);
     if (!bottom && !top_to_move(g)) return false;
     if (m.x1 != (bottom ? JI_MOCHI_X : TEKI_MOCHI_X) || m.promote) return false;
@@ -209,36 +253,40 @@ bool legal_drop(GameState& g, const Move& m) {
     if (kind < 1 || kind > 7) return false;
     if (m.piece != (bottom ? -10 * kind : 10 * kind)) return false;
     if ((bottom ? g.mochi_ji : g.mochi_teki)[kind] <= 0) return false;
-    調査_2歩フラグ設定(g);
-    return 移動チェック(g, m.x1, m.y1, m.x2, m.y2, m.piece) == FLAG_ON;
+    Position fresh = g;
+    調査_2歩フラグ設定(fresh);
+    return 移動チェック(fresh, m.x1, m.y1, m.x2, m.y2, m.piece) == FLAG_ON;
 }
 
 }  // namespace
 
-void generate_moves(GameState& g, MoveList& out) {
+void generate_moves(const Position& g, MoveList& out) {
     out.count = 0;
     if (!bottom_to_move(g) && !top_to_move(g)) return;
-    const Squares empty = board_moves(g, out);
-    drops(g, empty, out);
+    PawnColumns pawns;
+    const Squares empty = board_moves(g, out, pawns);
+    drops(g, empty, pawns, out);
 }
 
-void generate_board_moves(GameState& g, MoveList& out) {
+void generate_board_moves(const Position& g, MoveList& out) {
     out.count = 0;
     if (!bottom_to_move(g) && !top_to_move(g)) return;
-    board_moves(g, out);
+    PawnColumns pawns;
+    board_moves(g, out, pawns);
 }
 
-bool is_legal_move(GameState& g, const Move& m) {
+bool is_legal_move(const Position& g, const Move& m) {
     if (m.is_drop()) return legal_drop(g, m);
     if (m.x1 < 1 || m.x1 > BAN_SIZE || m.y1 < 1 || m.y1 > BAN_SIZE) return false;
     const int code = g.ban[m.x1][m.y1];
     if (code != m.piece || !owns_piece(g, code)) return false;
     if (移動チェック(g, m.x1, m.y1, m.x2, m.y2, code) != FLAG_ON) return false;
-    if (m.promote) return 調査_駒成(g, m.x1, m.y1, m.x2, m.y2, code) == FLAG_ON;
+    int nari = 0;
+    if (m.promote) return 調査_駒成(g, m.x1, m.y1, m.x2, m.y2, code, nari) == FLAG_ON;
     return 移動後チェック(m.y2, code) == FLAG_ON;
 }
 
-PlayReport play_move(GameState& g, const Move& m, int side) {
+PlayReport play_move(Position& g, const Move& m, int side) {
     PlayReport r;
     r.move = 駒移動(g, m.x1, m.y1, m.x2, m.y2, placed_code(m));
     if (!m.is_drop()) {
@@ -248,10 +296,18 @@ PlayReport play_move(GameState& g, const Move& m, int side) {
     return r;
 }
 
-PlayReport play_move(GameState& g, const Move& m) {
+PlayReport play_move(Position& g, const Move& m) {
     const PlayReport r = play_move(g, m, g.teban);
     g.teban = -g.teban;
     return r;
+}
+
+void make_move(Position& g, const Move& m) {
+    駒移動(g, m.x1, m.y1, m.x2, m.y2, placed_code(m));
+    if (!m.is_drop()) {
+        はじき連鎖_記録なし(g, g.teban, m.x2, m.y2, 取得_進行方向(m.x1, m.y1, m.x2, m.y2));
+    }
+    g.teban = -g.teban;
 }
 
 }  // namespace murokan

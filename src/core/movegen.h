@@ -57,28 +57,28 @@ struct MoveList {
 
 // True when `code` belongs to the side to move: the sign of the code together
 // with which side's turn code teban holds.
-bool owns_piece(const GameState& g, int code);
+bool owns_piece(const Position& g, int code);
 
 // True when the side to move is the bottom side (teban = ji_teban); false for
 // the top side or when no game runs.
-bool bottom_to_move(const GameState& g);
+bool bottom_to_move(const Position& g);
 
 // Fills `out` with every legal move and drop of the side to move: board moves
 // by sources in column-then-row order, each destination accepted by
 // 移動チェック, a promotable move both promoted and (when the piece could still
-// move) unpromoted; then drops of each held kind, 歩 first. Refreshes the
-// two-pawn flags and overwrites nari_koma. No side to move gives no moves.
-void generate_moves(GameState& g, MoveList& out);
+// move) unpromoted; then drops of each held kind, 歩 first, the two-pawn rule
+// judged from the board itself. No side to move gives no moves.
+void generate_moves(const Position& g, MoveList& out);
 
 // The board moves of generate_moves alone, in the same order, without the
-// drops (which never start a strike chain). Same side effects.
-void generate_board_moves(GameState& g, MoveList& out);
+// drops (which never start a strike chain).
+void generate_board_moves(const Position& g, MoveList& out);
 
 // True when `m` is legal for the side to move: a piece of its own (or a held
 // kind, from its own hand), 移動チェック, promotion only where 調査_駒成 allows
-// it and never refused where the piece could not move again. Refreshes the
-// two-pawn flags for a drop.
-bool is_legal_move(GameState& g, const Move& m);
+// it and never refused where the piece could not move again; the two-pawn
+// rule judged from the board itself.
+bool is_legal_move(const Position& g, const Move& m);
 
 // What playing a move changed, for the caller to show: what 駒移動 did, and
 // every step of the strike chain.
@@ -91,9 +91,13 @@ struct PlayReport {
 // 駒移動, then for a board move はじき連鎖 struck by the side whose turn code
 // is `side` (whether a jammed piece is taken depends on it). The turn is left
 // to the caller.
-PlayReport play_move(GameState& g, const Move& m, int side);
+PlayReport play_move(Position& g, const Move& m, int side);
 
 // Plays `m` for the side to move (side = teban), then teban := -teban.
-PlayReport play_move(GameState& g, const Move& m);
+PlayReport play_move(Position& g, const Move& m);
+
+// play_move(g, m) for a caller that reads no report (the search): the same
+// position results, and nothing is recorded on the way.
+void make_move(Position& g, const Move& m);
 
 }  // namespace murokan

@@ -18,7 +18,7 @@ constexpr int kPassLimit = 16;
 
 }  // namespace
 
-MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code) {
+MoveReport 駒移動(Position& g, int x1, int y1, int x2, int y2, int code) {
     MoveReport r;
     if (!盤内(x2, y2)) return r;
 
@@ -63,7 +63,7 @@ MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code) {
     return r;
 }
 
-弾結果 調査_存在弾駒(const GameState& g, int side, int x, int y, 方向 d, int& fx, int& fy,
+弾結果 調査_存在弾駒(const Position& g, int side, int x, int y, 方向 d, int& fx, int& fy,
                      int& fcode) {
     const Step s = 方向_単位(d);
     if (d == 方向::無) return 弾結果::無;
@@ -91,8 +91,10 @@ MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code) {
     return 弾結果::有;
 }
 
-void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, int& sy,
-                ChainReport& report) {
+namespace {
+
+// はじき処理 with the report optional: `report` null records nothing.
+void slide(Position& g, int fx, int fy, 方向 d, int code, int& sx, int& sy, ChainReport* report) {
     const Step s = 方向_単位(d);
     int x = fx;
     int y = fy;
@@ -100,8 +102,8 @@ void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, 
         while (盤内(x + s.dx, y + s.dy) && g.ban[x + s.dx][y + s.dy] == KARA) {
             g.ban[x][y] = KARA;
             g.ban[x + s.dx][y + s.dy] = code;
-            if (report.step_count < ChainReport::kMaxSteps) {
-                report.steps[report.step_count++] =
+            if (report != nullptr && report->step_count < ChainReport::kMaxSteps) {
+                report->steps[report->step_count++] =
                     SlideStep{static_cast<std::int8_t>(x), static_cast<std::int8_t>(y),
                               static_cast<std::int8_t>(x + s.dx),
                               static_cast<std::int8_t>(y + s.dy), static_cast<std::int16_t>(code)};
@@ -114,18 +116,18 @@ void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, 
     sy = y;
 }
 
-ChainReport はじき連鎖(GameState& g, int side, int x2, int y2, 方向 d) {
-    ChainReport report;
+// はじき連鎖 with the report optional, as for slide.
+void chain(Position& g, int side, int x2, int y2, 方向 d, ChainReport* report) {
     const Step s = 方向_単位(d);
     int x = x2;
     int y = y2;
-    while (report.passes < kPassLimit) {
-        report.passes += 1;
+    for (int passes = 1; passes <= kPassLimit; ++passes) {
+        if (report != nullptr) report->passes = passes;
         int fx = 0, fy = 0, fcode = KARA;
         const 弾結果 r = 調査_存在弾駒(g, side, x, y, d, fx, fy, fcode);
         if (r == 弾結果::無) break;
         if (r == 弾結果::有) {
-            はじき処理(g, fx, fy, d, fcode, x, y, report);
+            slide(g, fx, fy, d, fcode, x, y, report);
             continue;
         }
         // 取. Only a piece standing right next to the striker is taken. One
@@ -133,14 +135,33 @@ ChainReport はじき連鎖(GameState& g, int side, int x2, int y2, 方向 d) {
         // is; the chain still ends, but nothing is reported as sandwiched, so
         // no vanish is ever shown for a piece that remains on the board.
         if (fx == x + s.dx && fy == y + s.dy) {
-            report.sandwiched = true;
-            report.sand_x = fx;
-            report.sand_y = fy;
-            report.taken_code = 駒取得_処理(g, x, y, d);
+            const int taken = 駒取得_処理(g, x, y, d);
+            if (report != nullptr) {
+                report->sandwiched = true;
+                report->sand_x = fx;
+                report->sand_y = fy;
+                report->taken_code = taken;
+            }
         }
         break;
     }
+}
+
+}  // namespace
+
+void はじき処理(Position& g, int fx, int fy, 方向 d, int code, int& sx, int& sy,
+                ChainReport& report) {
+    slide(g, fx, fy, d, code, sx, sy, &report);
+}
+
+ChainReport はじき連鎖(Position& g, int side, int x2, int y2, 方向 d) {
+    ChainReport report;
+    chain(g, side, x2, y2, d, &report);
     return report;
+}
+
+void はじき連鎖_記録なし(Position& g, int side, int x2, int y2, 方向 d) {
+    chain(g, side, x2, y2, d, nullptr);
 }
 
 }  // namespace murokan

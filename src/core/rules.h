@@ -1,5 +1,5 @@
 // The rules of play: move legality, hands and promotion, moving a piece and the
-// strike-and-flick chain. Plain functions over a GameState; nothing here draws,
+// strike-and-flick chain. Plain functions over a Position; nothing here draws,
 // waits or plays a sound, and nothing allocates. What a move changed is
 // reported back so that the screen can animate it without working it out again.
 #pragma once
@@ -38,13 +38,13 @@ void 初期設定_状態(GameState& g);
 // FLAG_ON when the move or drop (x1, y1) -> (x2, y2) of `code` is legal.
 // For a drop x1 is the hand column (-1 or 11) and `code` the signed code the
 // piece will have on the board. Reads ban and the two-pawn flags only.
-int 移動チェック(const GameState& g, int x1, int y1, int x2, int y2, int code);
+int 移動チェック(const Position& g, int x1, int y1, int x2, int y2, int code);
 // FLAG_ON when (x2, y2) is on the row or column of (x1, y1) with nothing between.
-int 移動チェック飛車(const GameState& g, int x1, int y1, int x2, int y2);
+int 移動チェック飛車(const Position& g, int x1, int y1, int x2, int y2);
 // FLAG_ON when (x2, y2) is on a diagonal of (x1, y1) with nothing between.
-int 移動チェック角(const GameState& g, int x1, int y1, int x2, int y2);
+int 移動チェック角(const Position& g, int x1, int y1, int x2, int y2);
 // FLAG_ON when some board square holds exactly `code`.
-int 調査_駒存在(const GameState& g, int code);
+int 調査_駒存在(const Position& g, int code);
 // FLAG_OFF when the unpromoted piece `code` could never move again from row y.
 int 移動後チェック(int y, int code);
 // FLAG_ON when `code` is KARA or the code of a piece that can stand on the board
@@ -55,18 +55,21 @@ int 調査_有効駒コード(int code);
 
 // Puts a taken piece into the hand of the side that does not own it (demoted),
 // or ends the game when it is a king. Leaves the hand totals to the caller.
-void 駒取得(GameState& g, int code);
+void 駒取得(Position& g, int code);
 // Takes the piece one step from (x, y) in direction d into a hand and empties
 // its square, keeping the hand totals in step. Returns the code taken (KARA if
 // the square was empty).
-int 駒取得_処理(GameState& g, int x, int y, 方向 d);
+int 駒取得_処理(Position& g, int x, int y, 方向 d);
 // FLAG_ON when `code` belongs to the side whose turn code is `side`.
-int 調査_駒取(const GameState& g, int side, int code);
+int 調査_駒取(const Position& g, int side, int code);
 // Number of pieces in the hand of the side whose turn code is `side`.
-int 調査_持駒数(const GameState& g, int side);
+int 調査_持駒数(const Position& g, int side);
 // Recomputes nifu_ji and nifu_teki from the board.
-void 調査_2歩フラグ設定(GameState& g);
-// FLAG_ON when the move may promote; then g.nari_koma holds the promoted code.
+void 調査_2歩フラグ設定(Position& g);
+// FLAG_ON when the move may promote; then `nari` holds the promoted code
+// (untouched otherwise). Only the rows and the code decide.
+int 調査_駒成(const Position& g, int x1, int y1, int x2, int y2, int code, int& nari);
+// The same for the window, which keeps the promoted code in g.nari_koma.
 int 調査_駒成(GameState& g, int x1, int y1, int x2, int y2, int code);
 
 // ---------------------------------------------------------------- moving
@@ -82,7 +85,7 @@ struct MoveReport {
 // Places `code` on (x2, y2) and removes the piece from its source. For a drop
 // from the top hand (x1 = -1) y1 is the hand kind itself; from the bottom hand
 // (x1 = 11) y1 is the stand row (kind + 2).
-MoveReport 駒移動(GameState& g, int x1, int y1, int x2, int y2, int code);
+MoveReport 駒移動(Position& g, int x1, int y1, int x2, int y2, int code);
 
 // Direction of travel from (x1, y1) to (x2, y2); 無 when they coincide.
 方向 取得_進行方向(int x1, int y1, int x2, int y2);
@@ -91,7 +94,7 @@ enum class 弾結果 : std::int8_t { 無, 有, 取 };
 
 // Looks from the striker on (x, y) along d for the first piece F. Reports F's
 // square and code through fx, fy, fcode (untouched when nothing is found).
-弾結果 調査_存在弾駒(const GameState& g, int side, int x, int y, 方向 d, int& fx, int& fy,
+弾結果 調査_存在弾駒(const Position& g, int side, int x, int y, 方向 d, int& fx, int& fy,
                      int& fcode);
 
 // One square of a flicked piece's slide.
@@ -116,11 +119,14 @@ struct ChainReport {
 
 // Slides the piece on (fx, fy) along d until it meets a piece or the edge.
 // Its resting square comes back through sx, sy. Steps are appended to `report`.
-void はじき処理(GameState& g, int fx, int fy, 方向 d, int code, int& sx, int& sy,
+void はじき処理(Position& g, int fx, int fy, 方向 d, int code, int& sx, int& sy,
                 ChainReport& report);
 
 // Runs the strike chain of a board move by `side` that ended on (x2, y2)
 // travelling in direction d, to its end.
-ChainReport はじき連鎖(GameState& g, int side, int x2, int y2, 方向 d);
+ChainReport はじき連鎖(Position& g, int side, int x2, int y2, 方向 d);
+// The same chain for a caller that reads nothing of it (the search): the board
+// and hands end alike, and no report is written.
+void はじき連鎖_記録なし(Position& g, int side, int x2, int y2, 方向 d);
 
 }  // namespace murokan

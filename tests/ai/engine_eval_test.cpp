@@ -59,6 +59,7 @@ TEST(EngineEval, StrikesOnAKing) {
         {"4k4/9/9/6N2/9/9/9/9/4K4 b - 1", 1},    // knight jumps to the diagonal neighbour
         {"4k4/9/2B6/9/9/9/9/9/4K4 b - 1", 1},    // bishop along the diagonal, edge behind
         {"4k4/9/4P4/9/9/9/9/9/4K4 b R 1", 1},    // a piece in hand strikes nothing
+        {"k7k/9/P8/9/9/9/9/9/4K4 b - 1", 1},     // two kings: the first one read counts
     };
     for (const Case& c : cases) {
         const GameState g = position(c.sfen);
@@ -69,6 +70,11 @@ TEST(EngineEval, StrikesOnAKing) {
                     if (y < 5) top_king = g.ban[x][y];
                 }
         EXPECT_EQ(king_strikes(g, top_king), c.strikes) << c.sfen;
+        // The evaluation counts the same strikes for the search on its way.
+        Evaluator e;
+        int strikes = -1;
+        e.evaluate(g, &strikes);
+        EXPECT_EQ(strikes, c.strikes) << c.sfen;
     }
 }
 

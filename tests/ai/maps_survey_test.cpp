@@ -330,7 +330,7 @@ TEST(SurveyMaps, MissingKingKeepsItsLastSquare) {
 
 TEST(SurveyRays, ARayFromTheEdgeTowardsTheEdgeRecordsNothing) {
     struct RayCase {
-        void (*ray)(const GameState&, InfluenceMaps&, int, int, int);
+        void (*ray)(const Position&, InfluenceMaps&, int, int, int);
         int code, x, y;
     };
     const RayCase cases[] = {
