@@ -238,8 +238,12 @@ class Form1 : public platform::EventSink {
     // The searching levels' choice, made on the platform's worker while the
     // window stays alive (form1_think.cpp); nullopt when there is no move.
     std::optional<Move> search_move();
-    // The searcher of LEVEL4/5, made on their first turn and kept for the run.
+    // Makes the searcher, its table sized for the level's budget, while a game
+    // against LEVEL4 or LEVEL5 runs or when one is to move (`thinking`), and
+    // frees it otherwise (form1_think.cpp).
+    void searcher_fit(bool thinking = false);
     std::unique_ptr<Searcher> searcher_;
+    int searcher_bits_ = 0;  // the size of its table, as a power of two
     // Ends a search in progress; set by Esc and closing the window.
     std::atomic<bool> think_stop_{false};
 

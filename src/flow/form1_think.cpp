@@ -17,10 +17,22 @@ SearchLimits Form1::search_limits() const {
     return l;
 }
 
+void Form1::searcher_fit(bool thinking) {
+    const bool game = g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASHI && g.shuukyoku == 0;
+    if (g.com_level < kFirstSearchLevel || !(game || thinking)) {
+        // Its table is the largest thing the game holds: none while it idles.
+        searcher_.reset();
+        return;
+    }
+    const int bits = TranspositionTable::bits_for_nodes(search_limits().nodes);
+    if (!searcher_ || searcher_bits_ != bits) {
+        searcher_ = std::make_unique<Searcher>(EvalWeights{}, bits);
+        searcher_bits_ = bits;
+    }
+}
+
 std::optional<Move> Form1::search_move() {
-    // Made here rather than at start-up: its table is large, and only these
-    // levels need it.
-    if (!searcher_) searcher_ = std::make_unique<Searcher>();
+    searcher_fit(true);
     GameState position = g;
     position.teban = position.teki_teban;  // the computer always moves the top side
     const SearchLimits limits = search_limits();
