@@ -21,6 +21,14 @@ void TranspositionTable::store(ZobristKey key, const Move& move, int score, int 
     e.bound = bound;
 }
 
+int TranspositionTable::bits_for_nodes(std::int64_t nodes) {
+    constexpr int kFewest = 16, kMost = 20;
+    if (nodes <= 0) return kMost;
+    int bits = kFewest;
+    while (bits < kMost && (std::int64_t{1} << bits) < nodes) ++bits;
+    return bits;
+}
+
 void TranspositionTable::clear() {
     for (TTEntry& e : slots_) e = TTEntry{};
 }

@@ -243,6 +243,10 @@ class Form1 : public platform::EventSink {
     // A long thinker's choice, made on the platform's worker while the
     // window stays alive (form1_think.cpp); nullopt when there is no move.
     std::optional<Move> think_on_worker(Player& player, const Position& p);
+    // Readies the searcher, its table sized for the level's budget, while a
+    // game against a searching level runs, and frees it otherwise: its table
+    // is the largest thing the game holds (form1_think.cpp).
+    void searcher_fit();
     // Ends a search in progress; set by Esc and closing the window.
     std::atomic<bool> think_stop_{false};
 

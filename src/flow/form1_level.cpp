@@ -37,6 +37,7 @@ void Form1::level_click(int n) {
     // Erases the level display; レベル_設定 draws it again in a computer game.
     for (int x = -2; x <= 0; ++x) screen.描画_絵(opt.haikei, x, 0);
     レベル_設定(n);
+    searcher_fit();
 }
 
 void Form1::レベル_設定(int n) {

@@ -38,8 +38,8 @@ void Form1::Form_Load() {
 void Form1::初期設定() {
     初期設定_状態(g);
     timer_stop();
-    // A new game: the searcher forgets what it learned in the last one.
-    if (com.searcher) com.searcher->new_game();
+    // No game runs: the searcher goes, and the next game's starts afresh.
+    searcher_fit();
     screen.画面_再描画();
     初期設定_棋譜(g, hist);  // the starting position becomes history entry 0
 }

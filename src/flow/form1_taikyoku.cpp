@@ -68,6 +68,7 @@ void Form1::SENTE_Click() {
     } else if (g.teban == g.teki_teban) {
         com_ban();
     }
+    searcher_fit();
 }
 
 void Form1::GOTE_Click() {
@@ -95,6 +96,7 @@ void Form1::GOTE_Click() {
     } else if (g.teban == g.teki_teban) {
         com_ban();
     }
+    searcher_fit();
 }
 
 }  // namespace murokan

@@ -20,6 +20,11 @@ SearchLimits Form1::search_limits() const {
     return level_search_limits(g.com_level, player_options(search_bounds));
 }
 
+void Form1::searcher_fit() {
+    const bool game = g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASHI && g.shuukyoku == 0;
+    fit_searcher(com, g.com_level, player_options(search_bounds), game);
+}
+
 std::optional<Move> Form1::think_on_worker(Player& player, const Position& p) {
     std::optional<Move> m;
     think_stop_ = false;

@@ -86,6 +86,7 @@ void Form1::play_turn(const Move& m, Mover who) {
     if (const int king = 取られた王(g, computer ? -OU : OU); king != KARA) {
         msg(勝ち文言(king, against_com), "終了");
         if (computer) g.teban = g.ji_teban;
+        searcher_fit();
         return;
     }
 

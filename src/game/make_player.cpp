@@ -27,4 +27,12 @@ std::unique_ptr<Player> make_player(int level, const PlayerOptions& o) {
     return players::searcher(level_search_limits(level, o), o.weights, o.scratch);
 }
 
+void fit_searcher(PlayerScratch& scratch, int level, const PlayerOptions& o, bool needed) {
+    if (!needed || level < kFirstSearchLevel || level > kLastLevel) {
+        scratch.searcher.reset();
+        return;
+    }
+    players::fitted_searcher(scratch, level_search_limits(level, o), o.weights);
+}
+
 }  // namespace murokan

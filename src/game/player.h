@@ -41,6 +41,7 @@ struct Thought {
 struct PlayerScratch {
     ComState com;
     std::unique_ptr<Searcher> searcher;
+    int searcher_bits = 0;  // the size of its table, as a power of two
 };
 
 // What a caller may change about a player. A node or time budget replaces a
@@ -55,6 +56,12 @@ struct PlayerOptions {
     unsigned seed = 1;                 // the random player's
     PlayerScratch* scratch = nullptr;  // null: the player keeps its own
 };
+
+// Makes the searcher of `level` ready in `scratch`, its table sized for the
+// level's budget under `options`, when `needed`; frees it when the level does
+// not search or a game no longer needs it. A searcher's table is the largest
+// thing a game holds, so it lives only while a game against it runs.
+void fit_searcher(PlayerScratch& scratch, int level, const PlayerOptions& options, bool needed);
 
 class Player {
   public:

@@ -17,6 +17,11 @@ std::unique_ptr<Player> one_ply(int level, PlayerScratch* scratch);
 std::unique_ptr<Player> searcher(const SearchLimits& limits, const EvalWeights& weights,
                                  PlayerScratch* scratch);
 
+// The searcher kept in `scratch`, made anew when it has none or its table is
+// not the size `limits` wants.
+Searcher& fitted_searcher(PlayerScratch& scratch, const SearchLimits& limits,
+                          const EvalWeights& weights);
+
 // Uniform over the legal moves, the same moves for the same seed.
 std::unique_ptr<Player> random(unsigned seed);
 

@@ -1,6 +1,7 @@
 // LEVEL4 and LEVEL5: the searching computer, for whichever side is to move.
 #include <memory>
 
+#include "ai/transposition.h"
 #include "core/game_state.h"
 #include "game/players_internal.h"
 
@@ -33,19 +34,27 @@ class SearchPlayer : public Player {
   private:
     // Made on first use rather than with the player: its table is large.
     Searcher& searcher() {
-        std::unique_ptr<Searcher>& s = scratch_ ? scratch_->searcher : own_;
-        if (!s) s = std::make_unique<Searcher>(weights_);
-        return *s;
+        return fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights_);
     }
 
     SearchLimits limits_;
     EvalWeights weights_;
     PlayerScratch* scratch_;
-    std::unique_ptr<Searcher> own_;
+    PlayerScratch own_;
     Thought last_;
 };
 
 }  // namespace
+
+Searcher& fitted_searcher(PlayerScratch& s, const SearchLimits& limits, const EvalWeights& weights) {
+    // About one slot of the table per node of the budget.
+    const int bits = TranspositionTable::bits_for_nodes(limits.nodes);
+    if (!s.searcher || s.searcher_bits != bits) {
+        s.searcher = std::make_unique<Searcher>(weights, bits);
+        s.searcher_bits = bits;
+    }
+    return *s.searcher;
+}
 
 std::unique_ptr<Player> searcher(const SearchLimits& limits, const EvalWeights& weights,
                                  PlayerScratch* scratch) {

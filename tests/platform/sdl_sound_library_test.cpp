@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -61,6 +62,28 @@ TEST_F(SdlSound, BufferZeroAndBadImagesAreSilence) {
     auto image = wavegen::encodeWave(wavegen::kinshiBuzz());
     EXPECT_EQ(lib_.dsCreateDSB(handle_ + 1, image.data(), image.size(), 1), 0);  // not our handle
     EXPECT_EQ(lib_.dsCreateDSB(handle_, nullptr, 0, 1), 0);
+}
+
+// The music is converted after its buffer is made: a loop asked for meanwhile
+// starts once it is ready, and a buffer freed meanwhile is simply gone.
+TEST_F(SdlSound, ALongWaveLoopedBeforeItIsReadySoundsOnceReady) {
+    auto image = wavegen::encodeWave(wavegen::bgmLoop());
+    const int music = lib_.dsCreateDSB(handle_, image.data(), image.size(), 1);
+    const int dropped = lib_.dsCreateDSB(handle_, image.data(), image.size(), 1);
+    std::fill(image.begin(), image.end(), 0);
+    ASSERT_NE(music, 0);
+    ASSERT_NE(dropped, 0);
+    lib_.dsPlayLooping(music);
+    lib_.dsPlayLooping(dropped);
+    lib_.dsFree(dropped);
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!lib_.playing(music) && std::chrono::steady_clock::now() < give_up)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(lib_.playing(music));
+    EXPECT_FALSE(lib_.playing(dropped));
+    EXPECT_EQ(lib_.bufferCount(), 1u);
+    lib_.dsStop(music);
+    EXPECT_FALSE(lib_.playing(music));
 }
 
 TEST_F(SdlSound, TerminateFreesEverythingAndLaterCallsAreSilent) {

@@ -34,17 +34,21 @@ void ImageCanvas::changed() {
 }
 
 void ImageCanvas::picture(int code, double x, double y) {
+    const int px = twipsToPixel(x), py = twipsToPixel(y);
+    if (Backgrounds::has(code)) {
+        // The part of the whole-canvas texture under this cell.
+        const QRect cell = QRect(px, py, kCellPixelsW, kCellPixelsH).intersected(image_.rect());
+        if (!cell.isEmpty()) {
+            QPainter p(&image_);
+            p.drawImage(cell.topLeft(), backgrounds_.paint(code, cell));
+        }
+        changed();
+        return;
+    }
     const QImage* pic = pictures_.find(code);
     if (!pic) return;
-    const int px = twipsToPixel(x), py = twipsToPixel(y);
     QPainter p(&image_);
-    if (Pictures::isBackground(code)) {
-        // The part of the whole-canvas texture under this cell.
-        const QRect cell(px, py, kCellPixelsW, kCellPixelsH);
-        p.drawImage(cell.topLeft(), *pic, cell);
-    } else {
-        p.drawImage(QPoint(px, py), *pic);
-    }
+    p.drawImage(QPoint(px, py), *pic);
     p.end();
     changed();
 }
@@ -94,7 +98,7 @@ void ImageCanvas::refresh() {
 
 const QImage* ImageCanvas::dragImage() {
     // A background is a whole-canvas texture, not something to carry.
-    if (drag_code_ == 0 || Pictures::isBackground(drag_code_)) return nullptr;
+    if (drag_code_ == 0 || Backgrounds::has(drag_code_)) return nullptr;
     return pictures_.find(drag_code_);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/qt/backgrounds.h"
 #include "platform/qt/pictures.h"
 
 namespace murokan::platform {
@@ -43,6 +44,7 @@ class ImageCanvas : public Canvas {
 
     QImage image_;
     Pictures pictures_;
+    Backgrounds backgrounds_;
     QString family_;
     unsigned generation_ = 0;
     int drag_code_ = 0;

@@ -9,33 +9,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/qt/canvas_geometry.h"
+#include "platform/qt/texture_noise.h"
 
 namespace murokan::platform {
 
 namespace {
-
-// A small fixed-seed generator: the textures look the same on every start.
-class Rng {
-  public:
-    explicit Rng(std::uint32_t seed) : s_(seed) {}
-    std::uint32_t next() {
-        s_ ^= s_ << 13;
-        s_ ^= s_ >> 17;
-        s_ ^= s_ << 5;
-        return s_;
-    }
-    // Uniform in 0..1.
-    double unit() { return (next() & 0xffffff) / double(0x1000000); }
-    int range(int lo, int hi) { return lo + static_cast<int>(next() % unsigned(hi - lo + 1)); }
-
-  private:
-    std::uint32_t s_;
-};
-
-int clampByte(int v) {
-    return v < 0 ? 0 : (v > 255 ? 255 : v);
-}
 
 // The kanji of a piece code: 0 index unpromoted, 1 promoted.
 QString pieceGlyph(int code) {
@@ -122,16 +100,15 @@ Pictures::Pictures() : mincho_(minchoFamily()) {}
 const QImage* Pictures::find(int code) {
     if (auto it = cache_.find(code); it != cache_.end()) return &it->second;
     QImage img;
+    // Pieces and vanish frames lie on the empty square's wood, painted once.
     if (code == 0) {
         img = makeEmptySquare();
     } else if (code == 3 || code == 4) {
-        img = makeVanish(code - 2);
-    } else if (isBackground(code)) {
-        img = makeBackground(code);
+        img = makeVanish(*find(0), code - 2);
     } else if (code == -3) {
         img = makeTitle();
     } else if (!pieceGlyph(code).isEmpty()) {
-        img = makePiece(code);
+        img = makePiece(*find(0), code);
     } else {
         return nullptr;
     }
@@ -155,8 +132,8 @@ QImage Pictures::makeEmptySquare() const {
     return img;
 }
 
-QImage Pictures::makePiece(int code) const {
-    QImage img = makeEmptySquare();
+QImage Pictures::makePiece(const QImage& ground, int code) const {
+    QImage img = ground.copy();
     QPainter p(&img);
     paintKoma(p, mincho_, code);
     return img;
@@ -210,8 +187,8 @@ void paintKoma(QPainter& p, const QFont& mincho, int code) {
 }
 
 // Frame 1: a bright burst; frame 2: fading sparks where the piece was.
-QImage Pictures::makeVanish(int frame) const {
-    QImage img = makeEmptySquare();
+QImage Pictures::makeVanish(const QImage& ground, int frame) const {
+    QImage img = ground.copy();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(kCellPixelsW / 2.0, kCellPixelsH / 2.0);
@@ -243,128 +220,6 @@ QImage Pictures::makeVanish(int frame) const {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(255, 255, 255, 110), 3));
         p.drawEllipse(c, 50, 58);
-    }
-    return img;
-}
-
-QImage Pictures::makeBackground(int code) const {
-    const int W = kCanvasPixelsW, H = kCanvasPixelsH;
-    QImage img(W, H, QImage::Format_RGB32);
-    Rng rng(1000 + code);
-    QPainter p;
-    switch (code) {
-        case 5: {  // green baize: dark green felt with fine fibres
-            for (int y = 0; y < H; ++y) {
-                auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-                for (int x = 0; x < W; ++x) {
-                    int n = int(rng.unit() * 22) - 11;
-                    line[x] = qRgb(clampByte(18 + n / 2), clampByte(98 + n), clampByte(44 + n / 2));
-                }
-            }
-            break;
-        }
-        case 6: {  // tatami: straw weave in mats edged with dark cloth
-            img.fill(QColor(196, 190, 120));
-            for (int y = 0; y < H; ++y) {
-                auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-                for (int x = 0; x < W; ++x) {
-                    // Rush stems run across each mat; every other row is a little darker.
-                    int stem = ((y / 6) & 1) ? -12 : 0;
-                    int edge = (y % 6 == 0) ? -22 : 0;
-                    int weave = ((x / 40 + y / 6) % 2) ? 6 : -4;  // the binding threads
-                    int n = int(rng.unit() * 10) - 5;
-                    int d = stem + edge + weave + n;
-                    line[x] = qRgb(clampByte(196 + d), clampByte(188 + d), clampByte(112 + d / 2));
-                }
-            }
-            p.begin(&img);
-            p.setPen(Qt::NoPen);
-            const QColor heri(38, 46, 34);
-            // Mats of 700 x 350 px in the usual staggered layout.
-            for (int row = 0; row * 350 < H; ++row) {
-                p.fillRect(0, row * 350, W, 16, heri);
-                int offset = (row % 2) ? 350 : 0;
-                for (int x = -offset; x < W; x += 700) p.fillRect(x, row * 350, 16, 350, heri);
-            }
-            p.end();
-            break;
-        }
-        case 7: {  // bamboo: green stalks with nodes in a dark grove
-            QLinearGradient dusk(0, 0, 0, H);
-            dusk.setColorAt(0, QColor(26, 52, 30));
-            dusk.setColorAt(1, QColor(10, 30, 14));
-            p.begin(&img);
-            p.fillRect(img.rect(), dusk);
-            p.setRenderHint(QPainter::Antialiasing);
-            for (int layer = 0; layer < 2; ++layer) {
-                int x = rng.range(-40, 40);
-                while (x < W) {
-                    const int w = layer == 0 ? rng.range(40, 60) : rng.range(70, 100);
-                    QLinearGradient stalk(x, 0, x + w, 0);
-                    const int dark = layer == 0 ? 40 : 0;
-                    stalk.setColorAt(0.0, QColor(70 - dark, 120 - dark, 40 - dark / 2));
-                    stalk.setColorAt(0.35, QColor(150 - dark, 200 - dark, 90 - dark / 2));
-                    stalk.setColorAt(1.0, QColor(50 - dark / 2, 95 - dark, 35 - dark / 2));
-                    p.fillRect(QRectF(x, 0, w, H), stalk);
-                    p.setPen(QPen(QColor(40, 70, 25), 5));
-                    int node = rng.range(0, 260);
-                    while (node < H) {
-                        p.drawLine(QPointF(x, node), QPointF(x + w, node));
-                        p.setPen(QPen(QColor(190, 225, 130, 140), 2));
-                        p.drawLine(QPointF(x + 2, node + 5), QPointF(x + w - 2, node + 5));
-                        p.setPen(QPen(QColor(40, 70, 25), 5));
-                        node += rng.range(220, 320);
-                    }
-                    x += w + (layer == 0 ? rng.range(60, 140) : rng.range(120, 260));
-                }
-            }
-            p.end();
-            break;
-        }
-        case 8: {  // space: a deep night with stars and a faint nebula
-            QLinearGradient sky(0, 0, W, H);
-            sky.setColorAt(0, QColor(4, 6, 24));
-            sky.setColorAt(1, QColor(12, 4, 30));
-            p.begin(&img);
-            p.fillRect(img.rect(), sky);
-            p.setRenderHint(QPainter::Antialiasing);
-            QRadialGradient neb(W * 0.7, H * 0.3, W * 0.35);
-            neb.setColorAt(0, QColor(120, 60, 160, 70));
-            neb.setColorAt(1, QColor(20, 10, 60, 0));
-            p.fillRect(img.rect(), neb);
-            p.setPen(Qt::NoPen);
-            for (int i = 0; i < 2600; ++i) {
-                const double x = rng.unit() * W, y = rng.unit() * H;
-                const double r = 0.6 + std::pow(rng.unit(), 6) * 4.0;
-                const int tint = rng.range(0, 3);
-                QColor c = tint == 0   ? QColor(255, 230, 200)
-                           : tint == 1 ? QColor(200, 220, 255)
-                                       : QColor(255, 255, 255);
-                c.setAlpha(120 + rng.range(0, 135));
-                p.setBrush(c);
-                p.drawEllipse(QPointF(x, y), r, r);
-            }
-            p.end();
-            break;
-        }
-        default: {  // brick: red bricks in running bond on grey mortar
-            p.begin(&img);
-            p.fillRect(img.rect(), QColor(150, 146, 138));
-            const int bw = 180, bh = 60, gap = 8;
-            for (int row = 0; row * bh < H; ++row) {
-                const int offset = (row % 2) ? bw / 2 : 0;
-                for (int x = -offset; x < W; x += bw) {
-                    const int r = 150 + rng.range(-25, 25), g = 62 + rng.range(-15, 15),
-                              b = 44 + rng.range(-10, 10);
-                    QLinearGradient face(0, row * bh, 0, row * bh + bh);
-                    face.setColorAt(0, QColor(clampByte(r + 20), clampByte(g + 10), b));
-                    face.setColorAt(1, QColor(clampByte(r - 25), clampByte(g - 10), b));
-                    p.fillRect(QRect(x + gap / 2, row * bh + gap / 2, bw - gap, bh - gap), face);
-                }
-            }
-            p.end();
-            break;
-        }
     }
     return img;
 }

@@ -1,6 +1,6 @@
-// The stock pictures of every drawing code, painted with QPainter at canvas
+// The stock pictures of the drawing codes, painted with QPainter at canvas
 // resolution when first asked for and kept: pieces as wooden koma, the empty
-// square, the two vanish frames, five backgrounds and the title art.
+// square, the two vanish frames and the title art.
 #pragma once
 
 #include <QFont>
@@ -33,20 +33,17 @@ class Pictures {
   public:
     Pictures();
 
-    // The picture of a drawing code, nullptr for codes without one. Background
-    // codes (5..9) give a whole-canvas texture: a background cell is the part
-    // of it under the cell, so neighbouring cells join without seams.
+    // The picture of a drawing code, nullptr for codes without one and for the
+    // backgrounds (5..9), which Backgrounds paints where they show.
     const QImage* find(int code);
-    static bool isBackground(int code) { return code >= 5 && code <= 9; }
 
     // The Mincho face of the window (IPA Mincho, else any Japanese face).
     static QString minchoFamily();
 
   private:
-    QImage makePiece(int code) const;
+    QImage makePiece(const QImage& ground, int code) const;
     QImage makeEmptySquare() const;
-    QImage makeVanish(int frame) const;
-    QImage makeBackground(int code) const;
+    QImage makeVanish(const QImage& ground, int frame) const;
     QImage makeTitle() const;
 
     QFont mincho_;

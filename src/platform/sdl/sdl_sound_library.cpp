@@ -3,16 +3,56 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace murokan::platform {
 
 namespace {
+
 constexpr int kChannels = 16;
+// Waves at least this long are converted off the caller's thread: the music
+// takes tens of milliseconds to resample, the short effects next to nothing.
+constexpr std::size_t kConvertAside = 256 * 1024;
+
 }  // namespace
+
+// A wave read into SDL's memory, waiting to be brought to the device's format
+// the way SDL_mixer's own loader does it.
+struct SdlSoundLibrary::Conversion {
+    int buffer = 0;
+    SDL_AudioCVT cvt{};
+    Uint32 length = 0;  // bytes of the wave when no conversion is needed
+
+    ~Conversion() { SDL_free(cvt.buf); }
+    // The converted wave as a chunk the mixer frees with Mix_FreeChunk;
+    // nullptr when the conversion fails.
+    Mix_Chunk* convert() {
+        if (cvt.needed) {
+            if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
+            length = static_cast<Uint32>(cvt.len_cvt);
+        }
+        // The conversion needed room for its steps; the result keeps its own size.
+        if (length > 0) {
+            if (auto* fit = static_cast<Uint8*>(SDL_realloc(cvt.buf, length))) cvt.buf = fit;
+        }
+        auto* chunk = static_cast<Mix_Chunk*>(SDL_calloc(1, sizeof(Mix_Chunk)));
+        if (!chunk) return nullptr;
+        chunk->allocated = 1;
+        chunk->abuf = cvt.buf;
+        chunk->alen = length;
+        chunk->volume = MIX_MAX_VOLUME;
+        cvt.buf = nullptr;
+        return chunk;
+    }
+};
+
+SdlSoundLibrary::SdlSoundLibrary() = default;
 
 SdlSoundLibrary::~SdlSoundLibrary() {
     if (handle_ != 0) dsTerminate(handle_);
+    stopConverter();
 }
 
 int SdlSoundLibrary::dsInitialize(std::intptr_t /*window*/) {
@@ -30,24 +70,109 @@ int SdlSoundLibrary::dsInitialize(std::intptr_t /*window*/) {
     return handle_;
 }
 
+int SdlSoundLibrary::add(Mix_Chunk* chunk) {
+    const int b = next_buffer_++;
+    buffers_[b] = Buffer{chunk, -1, kNoPlay};
+    return b;
+}
+
 int SdlSoundLibrary::dsCreateDSB(int handle, const std::uint8_t* image, std::size_t size,
                                  int /*flags*/) {
     if (handle == 0 || handle != handle_ || image == nullptr || size == 0) return 0;
     if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) return 0;
-    // Mix_LoadWAV_RW decodes into memory of its own, so the caller's image may go.
+    // Both loaders decode into memory of their own, so the caller's image may go.
     SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
     if (!rw) return 0;
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
-    if (!chunk) return 0;
-    const int b = next_buffer_++;
-    buffers_[b] = Buffer{chunk, -1};
+    if (size < kConvertAside || std::memcmp(image, "RIFF", std::min<std::size_t>(size, 4)) != 0) {
+        Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
+        if (!chunk) return 0;
+        const std::lock_guard lock(mutex_);
+        return add(chunk);
+    }
+    std::unique_ptr<Conversion> job = readWave(rw);
+    if (!job) return 0;
+    const std::lock_guard lock(mutex_);
+    const int b = add(nullptr);
+    job->buffer = b;
+    queue_.push_back(std::move(job));
+    quit_ = false;
+    if (!converter_.joinable()) converter_ = std::thread([this] { convertWaves(); });
+    wake_.notify_one();
     return b;
 }
 
+std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(SDL_RWops* rw) {
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) return nullptr;
+    int freq = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&freq, &format, &channels);
+    auto job = std::make_unique<Conversion>();
+    if (SDL_BuildAudioCVT(&job->cvt, spec.format, spec.channels, spec.freq, format,
+                          static_cast<Uint8>(channels), freq) < 0) {
+        SDL_FreeWAV(data);
+        return nullptr;
+    }
+    if (!job->cvt.needed) {
+        job->cvt.buf = data;
+        job->length = length;
+        return job;
+    }
+    // Whole sample frames only, in a buffer with room for every step.
+    const Uint32 frame = ((spec.format & 0xFF) / 8) * spec.channels;
+    job->cvt.len = static_cast<int>(length & ~(frame - 1));
+    job->cvt.buf = static_cast<Uint8*>(
+        SDL_calloc(1, static_cast<std::size_t>(job->cvt.len) * job->cvt.len_mult));
+    if (!job->cvt.buf) {
+        SDL_FreeWAV(data);
+        return nullptr;
+    }
+    SDL_memcpy(job->cvt.buf, data, static_cast<std::size_t>(job->cvt.len));
+    SDL_FreeWAV(data);
+    return job;
+}
+
+void SdlSoundLibrary::convertWaves() {
+    for (;;) {
+        std::unique_ptr<Conversion> job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return quit_ || !queue_.empty(); });
+            if (quit_) return;
+            job = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        Mix_Chunk* chunk = job->convert();
+        const std::lock_guard lock(mutex_);
+        auto it = buffers_.find(job->buffer);
+        if (it == buffers_.end()) {  // freed meanwhile
+            if (chunk) Mix_FreeChunk(chunk);
+        } else if (!chunk) {  // a wave SDL cannot convert is silence, as one it cannot read
+            buffers_.erase(it);
+        } else {
+            it->second.chunk = chunk;
+            if (it->second.pending_loops != kNoPlay) start(job->buffer, it->second.pending_loops);
+        }
+    }
+}
+
+void SdlSoundLibrary::stopConverter() {
+    {
+        const std::lock_guard lock(mutex_);
+        quit_ = true;
+        queue_.clear();
+    }
+    wake_.notify_all();
+    if (converter_.joinable()) converter_.join();
+}
+
 void SdlSoundLibrary::halt(Buffer& b) {
+    b.pending_loops = kNoPlay;
     // Only stop the channel if it still plays this buffer; it may have been
     // taken over by another sound since.
-    if (b.channel >= 0 && Mix_Playing(b.channel) && Mix_GetChunk(b.channel) == b.chunk)
+    if (b.chunk && b.channel >= 0 && Mix_Playing(b.channel) && Mix_GetChunk(b.channel) == b.chunk)
         Mix_HaltChannel(b.channel);
     b.channel = -1;
 }
@@ -58,34 +183,46 @@ void SdlSoundLibrary::start(int buffer, int loops) {
     if (it == buffers_.end()) return;  // 0 and unknown numbers are silence
     // Like a hardware buffer, one buffer has one play position: replaying restarts it.
     halt(it->second);
+    if (!it->second.chunk) {
+        it->second.pending_loops = loops;
+        return;
+    }
     it->second.channel = Mix_PlayChannel(-1, it->second.chunk, loops);
 }
 
 void SdlSoundLibrary::dsPlay(int buffer) {
+    const std::lock_guard lock(mutex_);
     start(buffer, 0);
 }
 
 void SdlSoundLibrary::dsPlayLooping(int buffer) {
+    const std::lock_guard lock(mutex_);
     start(buffer, -1);
 }
 
 void SdlSoundLibrary::dsStop(int buffer) {
+    const std::lock_guard lock(mutex_);
     auto it = buffers_.find(buffer);
     if (it != buffers_.end()) halt(it->second);
 }
 
 void SdlSoundLibrary::dsFree(int buffer) {
+    const std::lock_guard lock(mutex_);
     auto it = buffers_.find(buffer);
     if (it == buffers_.end()) return;
     halt(it->second);
-    Mix_FreeChunk(it->second.chunk);
+    if (it->second.chunk) Mix_FreeChunk(it->second.chunk);
     buffers_.erase(it);
 }
 
 void SdlSoundLibrary::dsTerminate(int handle) {
     if (handle == 0 || handle != handle_) return;
+    stopConverter();
+    const std::lock_guard lock(mutex_);
     Mix_HaltChannel(-1);
-    for (auto& [n, b] : buffers_) Mix_FreeChunk(b.chunk);
+    for (auto& [n, b] : buffers_) {
+        if (b.chunk) Mix_FreeChunk(b.chunk);
+    }
     buffers_.clear();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -93,9 +230,15 @@ void SdlSoundLibrary::dsTerminate(int handle) {
 }
 
 bool SdlSoundLibrary::playing(int buffer) const {
+    const std::lock_guard lock(mutex_);
     auto it = buffers_.find(buffer);
     if (it == buffers_.end() || it->second.channel < 0) return false;
     return Mix_Playing(it->second.channel) && Mix_GetChunk(it->second.channel) == it->second.chunk;
+}
+
+std::size_t SdlSoundLibrary::bufferCount() const {
+    const std::lock_guard lock(mutex_);
+    return buffers_.size();
 }
 
 }  // namespace murokan::platform

@@ -1,18 +1,26 @@
 // The game's small sound library over SDL2_mixer: buffers made from wave file
-// images, played once without blocking or looped until stopped.
+// images, played once without blocking or looped until stopped. A long wave
+// (the music) is brought to the device's rate and channels on a thread of its
+// own, so that making its buffer does not hold up the window's first frame.
 #pragma once
 
+#include <condition_variable>
+#include <deque>
 #include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "platform/platform.h"
 
 struct Mix_Chunk;
+struct SDL_RWops;
 
 namespace murokan::platform {
 
 class SdlSoundLibrary : public SoundLibrary {
   public:
-    SdlSoundLibrary() = default;
+    SdlSoundLibrary();
     SdlSoundLibrary(const SdlSoundLibrary&) = delete;
     SdlSoundLibrary& operator=(const SdlSoundLibrary&) = delete;
     // Frees every buffer and closes the audio device if still open.
@@ -22,7 +30,9 @@ class SdlSoundLibrary : public SoundLibrary {
     int dsInitialize(std::intptr_t window) override;
     // Decodes the wave image into a buffer of its own (the image may be
     // released afterwards); 0 when the handle is not ours or the image is no
-    // wave file that SDL can read.
+    // wave file that SDL can read. A long wave is read at once but converted
+    // to the device's format afterwards, off this thread; a play asked for
+    // meanwhile starts when it is ready.
     int dsCreateDSB(int handle, const std::uint8_t* image, std::size_t size, int flags) override;
     // Starts the buffer from its beginning once; returns at once.
     void dsPlay(int buffer) override;
@@ -35,20 +45,36 @@ class SdlSoundLibrary : public SoundLibrary {
     // Whether the buffer is sounding now (for tests).
     bool playing(int buffer) const;
     // Number of live buffers.
-    std::size_t bufferCount() const { return buffers_.size(); }
+    std::size_t bufferCount() const;
 
   private:
+    static constexpr int kNoPlay = -2;
     struct Buffer {
-        Mix_Chunk* chunk = nullptr;
-        int channel = -1;  // the mixer channel it last played on
+        Mix_Chunk* chunk = nullptr;  // nullptr while its wave is being converted
+        int channel = -1;            // the mixer channel it last played on
+        int pending_loops = kNoPlay;  // a play asked for before it was ready
     };
+    struct Conversion;
+    // Reads a RIFF wave image and prepares its conversion to the open
+    // device's format; nullptr when SDL cannot read it.
+    static std::unique_ptr<Conversion> readWave(SDL_RWops* rw);
+    // The caller holds mutex_.
     void start(int buffer, int loops);
     void halt(Buffer& b);
+    int add(Mix_Chunk* chunk);
+    // The converter thread's work, and its end (waits for it).
+    void convertWaves();
+    void stopConverter();
 
     int handle_ = 0;
     int next_handle_ = 1;
     int next_buffer_ = 1;
     std::map<int, Buffer> buffers_;
+    mutable std::mutex mutex_;  // buffers_ and queue_, shared with the converter
+    std::condition_variable wake_;
+    std::deque<std::unique_ptr<Conversion>> queue_;
+    bool quit_ = false;
+    std::thread converter_;
 };
 
 }  // namespace murokan::platform

@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# How quick and how light the game is as a player starts it: launches each
+# Release game given N times under a private Xvfb screen, from the spawn of the
+# process to its window mapped and visible, then reads its resident memory at
+# the title, its CPU while it idles there, and its resident memory after a
+# LEVEL4 game of 20 moves that bench/start_game.py plays in the real window.
+# Several games are started in turn (before, after, before, ...), so that the
+# load of a shared machine hits them alike.
+#
+#   bench/start.sh [-n N] [-d :DISPLAY] [-i IDLE_SECONDS] [--no-game] GAME...
+#
+# Prints for each GAME:
+#   start_ms median M min A max B
+#   rss_mb title R game G
+#   idle_cpu_pct title C
+# Each GAME starts in a fresh home of its own (settings, window place and
+# cache), kept over its N starts, as a player's is: the first start of each is
+# a first start, the others are not. Needs Xvfb, xdotool and imagemagick
+# (scripts/install-deps.sh xdotool imagemagick).
+set -euo pipefail
+
+runs=5
+display=:35
+idle_s=10
+play_game=1
+games=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+        -n) runs=$2; shift 2 ;;
+        -d) display=$2; shift 2 ;;
+        -i) idle_s=$2; shift 2 ;;
+        --no-game) play_game=0; shift ;;
+        -*) echo "usage: $0 [-n N] [-d :DISPLAY] [-i IDLE_SECONDS] [--no-game] GAME..." >&2; exit 2 ;;
+        *) games+=("$(realpath "$1")"); shift ;;
+    esac
+done
+[ ${#games[@]} -gt 0 ] || { echo "usage: $0 [-n N] [-d :DISPLAY] GAME..." >&2; exit 2; }
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d /tmp/murokan-start.XXXXXX)
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+pid=0
+cleanup() {
+    [ "$pid" -gt 0 ] && kill "$pid" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# The audio device of a machine without one: SDL's own stand-in, which mixes
+# in real time like a sound card.
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+# CPU ticks (user + system) the process has used.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# The settings a first start writes: the defaults, with the elapsed-time clock
+# off so that the screen keeps still while the computer is waited for, and
+# move guidance on so that the player's script sees where a piece may go.
+write_settings() {
+    printf '背景画=MIDORI\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n' |
+        iconv -f UTF-8 -t CP932 >"$1/Murokan.ini"
+}
+
+# One start of game $1 in home $2: prints "START_MS RSS_TITLE_KB IDLE_PCT RSS_GAME_KB".
+one_start() {
+    local exe=$1 home=$2 t0 t1 wid="" c0 c1 rss_title rss_game=0
+    cd "$home/play"
+    t0=$(date +%s%N)
+    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
+        XDG_DATA_HOME=$home/.local/share "$exe" >/dev/null 2>&1 &
+    pid=$!
+    # Polled every few milliseconds: xdotool's own --sync looks only every half second.
+    while [ -z "$wid" ]; do
+        wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
+        [ -n "$wid" ] || sleep 0.003
+        kill -0 "$pid" 2>/dev/null || { echo "the game ended at start" >&2; exit 1; }
+    done
+    t1=$(date +%s%N)
+    sleep 2
+    rss_title=$(rss_kb "$pid")
+    c0=$(cpu_ticks "$pid")
+    sleep "$idle_s"
+    c1=$(cpu_ticks "$pid")
+    if [ "$play_game" = 1 ]; then
+        python3 "$here/start_game.py" "$pid" "$wid" 20 >&2
+        rss_game=$(rss_kb "$pid")
+    fi
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=0
+    echo "$(((t1 - t0) / 1000000)) $rss_title $(awk -v t=$((c1 - c0)) -v s="$idle_s" -v hz="$(getconf CLK_TCK)" \
+        'BEGIN {printf "%.2f", 100 * t / hz / s}') $rss_game"
+}
+
+for i in "${!games[@]}"; do
+    mkdir -p "$work/$i/play"
+    write_settings "$work/$i/play"
+    # The wave files the game finds beside itself are found there still.
+    : >"$work/$i/results"
+done
+for run in $(seq "$runs"); do
+    for i in "${!games[@]}"; do
+        one_start "${games[$i]}" "$work/$i" >>"$work/$i/results"
+        echo "run $run ${games[$i]}: $(tail -n1 "$work/$i/results")" >&2
+    done
+done
+
+for i in "${!games[@]}"; do
+    echo "${games[$i]}"
+    sort -n -k1,1 "$work/$i/results" | awk '{a[NR] = $1} END {
+        printf "start_ms median %d min %d max %d\n", a[int((NR + 1) / 2)], a[1], a[NR]}'
+    sort -n -k2,2 "$work/$i/results" | awk '{t[NR] = $2} END {printf "%d", t[int((NR + 1) / 2)]}' >"$work/t"
+    sort -n -k4,4 "$work/$i/results" | awk '{g[NR] = $4} END {printf "%d", g[int((NR + 1) / 2)]}' >"$work/g"
+    awk -v t="$(cat "$work/t")" -v g="$(cat "$work/g")" 'BEGIN {
+        printf "rss_mb title %.1f game %.1f\n", t / 1024, g / 1024}'
+    sort -n -k3,3 "$work/$i/results" | awk '{c[NR] = $3} END {
+        printf "idle_cpu_pct title %.2f\n", c[int((NR + 1) / 2)]}'
+done

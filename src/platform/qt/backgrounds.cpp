@@ -1,0 +1,174 @@
+#include "platform/qt/backgrounds.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <cmath>
+
+#include "platform/qt/canvas_geometry.h"
+#include "platform/qt/texture_noise.h"
+
+namespace murokan::platform {
+
+namespace {
+
+constexpr int W = kCanvasPixelsW, H = kCanvasPixelsH;
+
+std::uint32_t seedOf(int code) {
+    return static_cast<std::uint32_t>(1000 + code);
+}
+
+}  // namespace
+
+QImage Backgrounds::paint(int code, const QRect& part) {
+    if (code == 5 || code == 6) {
+        whole_ = QImage();  // another background shows now
+        whole_code_ = 0;
+        QImage img(part.size(), QImage::Format_RGB32);
+        paintNoise(img, code, part);
+        paintShapes(img, code, part);
+        return img;
+    }
+    // Qt's gradients and antialiased edges come out a shade apart when their
+    // spans start elsewhere: these are painted whole, and kept while shown.
+    if (whole_code_ != code) {
+        whole_ = QImage();  // never two textures at once
+        const QRect canvas(0, 0, W, H);
+        whole_ = QImage(canvas.size(), QImage::Format_RGB32);
+        paintShapes(whole_, code, canvas);
+        whole_code_ = code;
+    }
+    return whole_.copy(part);
+}
+
+const std::vector<std::uint32_t>& Backgrounds::rowStates(int code) {
+    std::vector<std::uint32_t>& states = row_states_[code];
+    if (states.empty()) {
+        Rng rng(seedOf(code));
+        states.resize(H);
+        for (int y = 0; y < H; ++y) {
+            states[y] = rng.state();
+            for (int x = 0; x < W; ++x) rng.next();
+        }
+    }
+    return states;
+}
+
+void Backgrounds::paintNoise(QImage& img, int code, const QRect& part) {
+    const std::vector<std::uint32_t>& states = rowStates(code);
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        Rng rng(states[y]);
+        for (int x = 0; x < part.left(); ++x) rng.next();
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y - part.top()));
+        for (int x = part.left(); x <= part.right(); ++x) {
+            QRgb& px = line[x - part.left()];
+            if (code == 5) {  // green baize: dark green felt with fine fibres
+                const int n = int(rng.unit() * 22) - 11;
+                px = qRgb(clampByte(18 + n / 2), clampByte(98 + n), clampByte(44 + n / 2));
+            } else {  // tatami: straw weave
+                // Rush stems run across each mat; every other row is a little darker.
+                const int stem = ((y / 6) & 1) ? -12 : 0;
+                const int edge = (y % 6 == 0) ? -22 : 0;
+                const int weave = ((x / 40 + y / 6) % 2) ? 6 : -4;  // the binding threads
+                const int n = int(rng.unit() * 10) - 5;
+                const int d = stem + edge + weave + n;
+                px = qRgb(clampByte(196 + d), clampByte(188 + d), clampByte(112 + d / 2));
+            }
+        }
+    }
+}
+
+// Everything drawn with QPainter, in canvas coordinates; what lies outside the
+// part is clipped away.
+void Backgrounds::paintShapes(QImage& img, int code, const QRect& part) {
+    if (code == 5) return;
+    Rng rng(seedOf(code));
+    QPainter p(&img);
+    p.translate(-part.topLeft());
+    switch (code) {
+        case 6: {  // tatami: mats edged with dark cloth
+            p.setPen(Qt::NoPen);
+            const QColor heri(38, 46, 34);
+            // Mats of 700 x 350 px in the usual staggered layout.
+            for (int row = 0; row * 350 < H; ++row) {
+                p.fillRect(0, row * 350, W, 16, heri);
+                int offset = (row % 2) ? 350 : 0;
+                for (int x = -offset; x < W; x += 700) p.fillRect(x, row * 350, 16, 350, heri);
+            }
+            break;
+        }
+        case 7: {  // bamboo: green stalks with nodes in a dark grove
+            QLinearGradient dusk(0, 0, 0, H);
+            dusk.setColorAt(0, QColor(26, 52, 30));
+            dusk.setColorAt(1, QColor(10, 30, 14));
+            p.fillRect(QRect(0, 0, W, H), dusk);
+            p.setRenderHint(QPainter::Antialiasing);
+            for (int layer = 0; layer < 2; ++layer) {
+                int x = rng.range(-40, 40);
+                while (x < W) {
+                    const int w = layer == 0 ? rng.range(40, 60) : rng.range(70, 100);
+                    QLinearGradient stalk(x, 0, x + w, 0);
+                    const int dark = layer == 0 ? 40 : 0;
+                    stalk.setColorAt(0.0, QColor(70 - dark, 120 - dark, 40 - dark / 2));
+                    stalk.setColorAt(0.35, QColor(150 - dark, 200 - dark, 90 - dark / 2));
+                    stalk.setColorAt(1.0, QColor(50 - dark / 2, 95 - dark, 35 - dark / 2));
+                    p.fillRect(QRectF(x, 0, w, H), stalk);
+                    p.setPen(QPen(QColor(40, 70, 25), 5));
+                    int node = rng.range(0, 260);
+                    while (node < H) {
+                        p.drawLine(QPointF(x, node), QPointF(x + w, node));
+                        p.setPen(QPen(QColor(190, 225, 130, 140), 2));
+                        p.drawLine(QPointF(x + 2, node + 5), QPointF(x + w - 2, node + 5));
+                        p.setPen(QPen(QColor(40, 70, 25), 5));
+                        node += rng.range(220, 320);
+                    }
+                    x += w + (layer == 0 ? rng.range(60, 140) : rng.range(120, 260));
+                }
+            }
+            break;
+        }
+        case 8: {  // space: a deep night with stars and a faint nebula
+            QLinearGradient sky(0, 0, W, H);
+            sky.setColorAt(0, QColor(4, 6, 24));
+            sky.setColorAt(1, QColor(12, 4, 30));
+            p.fillRect(QRect(0, 0, W, H), sky);
+            p.setRenderHint(QPainter::Antialiasing);
+            QRadialGradient neb(W * 0.7, H * 0.3, W * 0.35);
+            neb.setColorAt(0, QColor(120, 60, 160, 70));
+            neb.setColorAt(1, QColor(20, 10, 60, 0));
+            p.fillRect(QRect(0, 0, W, H), neb);
+            p.setPen(Qt::NoPen);
+            for (int i = 0; i < 2600; ++i) {
+                const double x = rng.unit() * W, y = rng.unit() * H;
+                const double r = 0.6 + std::pow(rng.unit(), 6) * 4.0;
+                const int tint = rng.range(0, 3);
+                QColor c = tint == 0   ? QColor(255, 230, 200)
+                           : tint == 1 ? QColor(200, 220, 255)
+                                       : QColor(255, 255, 255);
+                c.setAlpha(120 + rng.range(0, 135));
+                p.setBrush(c);
+                p.drawEllipse(QPointF(x, y), r, r);
+            }
+            break;
+        }
+        default: {  // brick: red bricks in running bond on grey mortar
+            p.fillRect(QRect(0, 0, W, H), QColor(150, 146, 138));
+            const int bw = 180, bh = 60, gap = 8;
+            for (int row = 0; row * bh < H; ++row) {
+                const int offset = (row % 2) ? bw / 2 : 0;
+                for (int x = -offset; x < W; x += bw) {
+                    const int r = 150 + rng.range(-25, 25), g = 62 + rng.range(-15, 15),
+                              b = 44 + rng.range(-10, 10);
+                    const QRect brick(x + gap / 2, row * bh + gap / 2, bw - gap, bh - gap);
+                    QLinearGradient face(0, row * bh, 0, row * bh + bh);
+                    face.setColorAt(0, QColor(clampByte(r + 20), clampByte(g + 10), b));
+                    face.setColorAt(1, QColor(clampByte(r - 25), clampByte(g - 10), b));
+                    p.fillRect(brick, face);
+                }
+            }
+            break;
+        }
+    }
+}
+
+}  // namespace murokan::platform
