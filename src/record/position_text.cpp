@@ -182,9 +182,8 @@ bool same_position(const Position& a, const Position& b) {
     return r;
 }
 
-}  // namespace
-
-貼付結果 読込_貼付文字列(std::string_view text) {
+// The reading proper; a refusal may still carry what was read before it.
+貼付結果 read_text(std::string_view text) {
     if (text.size() > kPasteMaxBytes) return refused(文言::大きすぎ);
     if (!is_plain_text(text)) return refused(文言::文字以外);
     const std::vector<std::string> l = lines(text);
@@ -206,6 +205,14 @@ bool same_position(const Position& a, const Position& b) {
     if (!read_sfen(fields, shown)) return refused(文言::局面読めず);
     if (!same_position(shown, game.last())) return refused(文言::不一致);
     return game;
+}
+
+}  // namespace
+
+貼付結果 読込_貼付文字列(std::string_view text) {
+    貼付結果 r = read_text(text);
+    // A refusal carries its message alone, so that no caller can use half a game.
+    return r.ok() ? r : refused(r.message);
 }
 
 std::string 作成_コピー文字列(const Position& start, std::span<const Move> moves) {
