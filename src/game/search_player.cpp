@@ -11,7 +11,12 @@ namespace {
 class SearchPlayer : public Player {
   public:
     SearchPlayer(const SearchLimits& limits, const EvalWeights& weights, PlayerScratch* scratch)
-        : limits_(limits), weights_(weights), scratch_(scratch) {}
+        : limits_(limits), scratch_(scratch) {
+        // Made here, on the caller's thread, rather than when it first thinks:
+        // the window's worker then only searches. A caller's searcher is kept.
+        std::unique_ptr<Searcher>& s = scratch_ ? scratch_->searcher : own_;
+        if (!s) s = std::make_unique<Searcher>(weights);
+    }
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
         GameState g;
@@ -31,15 +36,9 @@ class SearchPlayer : public Player {
     Thought last_thought() const override { return last_; }
 
   private:
-    // Made on first use rather than with the player: its table is large.
-    Searcher& searcher() {
-        std::unique_ptr<Searcher>& s = scratch_ ? scratch_->searcher : own_;
-        if (!s) s = std::make_unique<Searcher>(weights_);
-        return *s;
-    }
+    Searcher& searcher() { return scratch_ ? *scratch_->searcher : *own_; }
 
     SearchLimits limits_;
-    EvalWeights weights_;
     PlayerScratch* scratch_;
     std::unique_ptr<Searcher> own_;
     Thought last_;
