@@ -36,8 +36,8 @@ struct Thought {
 
 // What a caller keeps for its players across turns and levels, so that a
 // new player of another level goes on where the last one stopped: the one-ply
-// computer's maps and scratch values, and the searcher, made on first use
-// (its table is large).
+// computer's maps and scratch values, and the searcher, made with the first
+// searching player (its table is large).
 struct PlayerScratch {
     ComState com;
     std::unique_ptr<Searcher> searcher;

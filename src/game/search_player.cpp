@@ -12,7 +12,12 @@ namespace {
 class SearchPlayer : public Player {
   public:
     SearchPlayer(const SearchLimits& limits, const EvalWeights& weights, PlayerScratch* scratch)
-        : limits_(limits), weights_(weights), scratch_(scratch) {}
+        : limits_(limits), scratch_(scratch) {
+        // Made here, on the caller's thread, rather than when it first thinks:
+        // the window's worker then only searches.
+        // A caller's searcher is kept while its table has the size wanted.
+        fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights);
+    }
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
         GameState g;
@@ -32,13 +37,9 @@ class SearchPlayer : public Player {
     Thought last_thought() const override { return last_; }
 
   private:
-    // Made on first use rather than with the player: its table is large.
-    Searcher& searcher() {
-        return fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights_);
-    }
+    Searcher& searcher() { return *(scratch_ ? scratch_ : &own_)->searcher; }
 
     SearchLimits limits_;
-    EvalWeights weights_;
     PlayerScratch* scratch_;
     PlayerScratch own_;
     Thought last_;
