@@ -30,6 +30,9 @@ struct Position {
 
     int ji_ou_x = 5, ji_ou_y = 9;
     int teki_ou_x = 5, teki_ou_y = 1;
+
+    // Every field alike.
+    friend bool operator==(const Position&, const Position&) = default;
 };
 
 }  // namespace murokan

@@ -52,6 +52,11 @@ TEST(RandomPlay, PositionsStayWhole) {
                                     << ": " << format_sfen(before);
             ASSERT_LE(r.chain.passes, 8) << "game " << game << ": " << format_sfen(before);
             ASSERT_EQ(after.teban, -before.teban);
+            // The search's make_move, which writes no report, reaches the same position.
+            Position quiet = before;
+            make_move(quiet, m);
+            ASSERT_TRUE(quiet == static_cast<const Position&>(after))
+                << format_usi_move(m) << " in game " << game << ": " << format_sfen(before);
             // A king leaves the board exactly when the game is over.
             ASSERT_EQ(kings_taken > 0, after.shuukyoku != 0) << "game " << game;
             if (r.chain.sandwiched) {
