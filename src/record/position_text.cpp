@@ -109,6 +109,16 @@ bool read_sfen_line(std::string_view line, GameState& g) {
     return r;
 }
 
+// A move's text as a message quotes it: whole when short, else its first
+// twelve bytes cut at a character boundary and "…", so that a paste of one
+// long word cannot fill the message box.
+std::string quoted(std::string_view word) {
+    if (word.size() <= 12) return std::string(word);
+    size_t cut = 12;
+    while (cut > 0 && (static_cast<std::uint8_t>(word[cut]) & 0xc0) == 0x80) --cut;
+    return std::string(word.substr(0, cut)) + "…";
+}
+
 // A "position …" line: the start is checked, every move read and played.
 貼付結果 read_game(std::string_view line) {
     貼付結果 r;
@@ -148,7 +158,7 @@ bool read_sfen_line(std::string_view line, GameState& g) {
         }
         Move m;
         if (parse_usi_move(w[i], g, m) != nullptr) {
-            r.message = number + "手目の " + std::string(w[i]) + std::string(文言::手読めず);
+            r.message = number + "手目の " + quoted(w[i]) + std::string(文言::手読めず);
             return r;
         }
         if (!is_legal_move(g, m)) {
