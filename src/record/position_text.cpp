@@ -88,20 +88,35 @@ bool read_sfen(std::span<const std::string_view> fields, GameState& g) {
     return parse_sfen(joined, g) == nullptr;
 }
 
+// An SFEN line, perhaps after the word "sfen", read as read_sfen reads it.
+bool read_sfen_line(std::string_view line, GameState& g) {
+    const std::vector<std::string_view> w = words(line);
+    std::span<const std::string_view> fields(w);
+    if (!fields.empty() && fields.front() == "sfen") fields = fields.subspan(1);
+    return read_sfen(fields, g);
+}
+
 // The whole of one SFEN line, checked as a position to start from.
 貼付結果 read_position(std::string_view line) {
     貼付結果 r;
-    std::vector<std::string_view> w = words(line);
-    std::span<const std::string_view> fields(w);
-    if (!fields.empty() && fields.front() == "sfen") fields = fields.subspan(1);
     GameState g;
-    if (!read_sfen(fields, g)) {
+    if (!read_sfen_line(line, g)) {
         r.message = 文言::局面読めず;
         return r;
     }
     r.message = 調査_局面(g);
     r.start = g;
     return r;
+}
+
+// A move's text as a message quotes it: whole when short, else its first
+// twelve bytes cut at a character boundary and "…", so that a paste of one
+// long word cannot fill the message box.
+std::string quoted(std::string_view word) {
+    if (word.size() <= 12) return std::string(word);
+    size_t cut = 12;
+    while (cut > 0 && (static_cast<std::uint8_t>(word[cut]) & 0xc0) == 0x80) --cut;
+    return std::string(word.substr(0, cut)) + "…";
 }
 
 // A "position …" line: the start is checked, every move read and played.
@@ -143,7 +158,7 @@ bool read_sfen(std::span<const std::string_view> fields, GameState& g) {
         }
         Move m;
         if (parse_usi_move(w[i], g, m) != nullptr) {
-            r.message = number + "手目の " + std::string(w[i]) + std::string(文言::手読めず);
+            r.message = number + "手目の " + quoted(w[i]) + std::string(文言::手読めず);
             return r;
         }
         if (!is_legal_move(g, m)) {
@@ -157,6 +172,7 @@ bool read_sfen(std::span<const std::string_view> fields, GameState& g) {
     return r;
 }
 
+// True when the line is a game: its first word is "position".
 bool is_game_line(std::string_view line) {
     const std::vector<std::string_view> w = words(line);
     return !w.empty() && w.front() == "position";
@@ -176,6 +192,7 @@ bool same_position(const Position& a, const Position& b) {
            (a.teban == TEBAN_NASHI) == (b.teban == TEBAN_NASHI);
 }
 
+// A refusal with nothing but its message.
 貼付結果 refused(std::string_view message) {
     貼付結果 r;
     r.message = message;
@@ -198,11 +215,8 @@ bool same_position(const Position& a, const Position& b) {
     const bool game_first = is_game_line(l[0]);
     貼付結果 game = read_game(l[game_first ? 0 : 1]);
     if (!game.ok()) return game;
-    const std::vector<std::string_view> w = words(l[game_first ? 1 : 0]);
-    std::span<const std::string_view> fields(w);
-    if (!fields.empty() && fields.front() == "sfen") fields = fields.subspan(1);
     GameState shown;
-    if (!read_sfen(fields, shown)) return refused(文言::局面読めず);
+    if (!read_sfen_line(l[game_first ? 1 : 0], shown)) return refused(文言::局面読めず);
     if (!same_position(shown, game.last())) return refused(文言::不一致);
     return game;
 }
@@ -220,15 +234,15 @@ std::string 作成_コピー文字列(const Position& start, std::span<const Mov
     static_cast<Position&>(g) = start;
     const bool from_start = format_sfen(g) == kStartSfen;
     std::string game = from_start ? "position startpos" : "position sfen " + format_sfen(g);
-    size_t played = 0;
+    int played = 0;
     for (const Move& m : moves) {
-        if (g.shuukyoku != 0 || !is_legal_move(g, m)) break;
+        if (played == MAX_KIFU || g.shuukyoku != 0 || !is_legal_move(g, m)) break;
         game += played == 0 ? " moves " : " ";
         game += format_usi_move(m);
         play_move(g, m);
         ++played;
     }
-    g.tesuu = static_cast<int>(played);
+    g.tesuu = played;
     return format_sfen(g) + "\n" + game + "\n";
 }
 

@@ -42,7 +42,8 @@ struct 貼付結果 {
 // an SFEN line, then the game as "position startpos moves …" when `start` is
 // the usual starting position with the bottom side to move, else as
 // "position sfen … moves …" (no "moves" word when there are none). The moves
-// are played from `start`; should one not be legal, both lines stop before it.
+// are played from `start`; both lines stop before a move that is not legal,
+// and after MAX_KIFU moves, the most a paste takes back.
 std::string 作成_コピー文字列(const Position& start, std::span<const Move> moves);
 
 }  // namespace murokan

@@ -41,6 +41,7 @@ TEST(PositionText, RefusalsSayWhy) {
         {"position startpos moves 3c3d", "1手目の 3c3d は指せません"},
         {"position startpos moves 7g7f P*5e", "2手目の P*5e は指せません"},
         {"position startpos moves 7g7f 3c3", "2手目の 3c3 が読めません"},
+        {"position startpos moves 7g7f3c3d5gあい", "1手目の 7g7f3c3d5g… が読めません"},
         {"position sfen 4k4/9/9/9/9/9/9/9/4K4 - - 1 moves", "局面に手番（b か w）がありません"},
         {"position startpos 7g7f", "貼り付けた文字は局面でも手順でもありません"},
         {moves501, "手数が多すぎます（500手まで）"},
@@ -101,10 +102,12 @@ TEST(PositionText, CopiedGamesReadBackTheSame) {
             moves.push_back(m);
             after.push_back(sfen_of(a));
         });
-        std::string text = 作成_コピー文字列(c.start, moves);
-        EXPECT_EQ(text.substr(text.find('\n') + 1, c.game_line.size()), c.game_line);
-        for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) {
-            text.insert(at, "\r");
+        const std::string copied = 作成_コピー文字列(c.start, moves);
+        EXPECT_EQ(copied.substr(copied.find('\n') + 1, c.game_line.size()), c.game_line);
+        std::string text;  // as a clipboard with CR LF line ends holds it
+        for (const char ch : copied) {
+            if (ch == '\n') text += '\r';
+            text += ch;
         }
         const 貼付結果 r = 読込_貼付文字列(text);
         ASSERT_TRUE(r.ok()) << r.message << "\n" << text;
