@@ -7,9 +7,10 @@
 # Several games are started in turn (before, after, before, ...), so that the
 # load of a shared machine hits them alike.
 #
-#   bench/start.sh [-n N] [-d :DISPLAY] [-i IDLE_SECONDS] [--no-game] GAME...
+#   bench/start.sh [-n N] [-g GAME_RUNS] [-d :DISPLAY] [-i IDLE_SECONDS] GAME...
 #
-# Prints for each GAME:
+# The game is played in the first GAME_RUNS runs only (all by default; 0 for
+# none): under load each takes minutes. Prints for each GAME:
 #   start_ms median M min A max B
 #   rss_mb title R game G
 #   idle_cpu_pct title C
@@ -22,15 +23,15 @@ set -euo pipefail
 runs=5
 display=:35
 idle_s=10
-play_game=1
+game_runs=-1
 games=()
 while [ $# -gt 0 ]; do
     case "$1" in
         -n) runs=$2; shift 2 ;;
         -d) display=$2; shift 2 ;;
         -i) idle_s=$2; shift 2 ;;
-        --no-game) play_game=0; shift ;;
-        -*) echo "usage: $0 [-n N] [-d :DISPLAY] [-i IDLE_SECONDS] [--no-game] GAME..." >&2; exit 2 ;;
+        -g) game_runs=$2; shift 2 ;;
+        -*) echo "usage: $0 [-n N] [-g GAME_RUNS] [-d :DISPLAY] [-i IDLE_SECONDS] GAME..." >&2; exit 2 ;;
         *) games+=("$(realpath "$1")"); shift ;;
     esac
 done
@@ -66,9 +67,10 @@ write_settings() {
         iconv -f UTF-8 -t CP932 >"$1/Murokan.ini"
 }
 
-# One start of game $1 in home $2: prints "START_MS RSS_TITLE_KB IDLE_PCT RSS_GAME_KB".
+# One start of game $1 in home $2, with a game played when $3 is 1: prints
+# "START_MS RSS_TITLE_KB IDLE_PCT RSS_GAME_KB" (0 for no game).
 one_start() {
-    local exe=$1 home=$2 t0 t1 wid="" c0 c1 rss_title rss_game=0
+    local exe=$1 home=$2 play_game=$3 t0 t1 wid="" c0 c1 rss_title rss_game=0
     cd "$home/play"
     t0=$(date +%s%N)
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
@@ -105,7 +107,9 @@ for i in "${!games[@]}"; do
 done
 for run in $(seq "$runs"); do
     for i in "${!games[@]}"; do
-        one_start "${games[$i]}" "$work/$i" >>"$work/$i/results"
+        play=0
+        [ "$game_runs" -lt 0 ] || [ "$run" -le "$game_runs" ] && play=1
+        one_start "${games[$i]}" "$work/$i" "$play" >>"$work/$i/results"
         echo "run $run ${games[$i]}: $(tail -n1 "$work/$i/results")" >&2
     done
 done
@@ -115,7 +119,8 @@ for i in "${!games[@]}"; do
     sort -n -k1,1 "$work/$i/results" | awk '{a[NR] = $1} END {
         printf "start_ms median %d min %d max %d\n", a[int((NR + 1) / 2)], a[1], a[NR]}'
     sort -n -k2,2 "$work/$i/results" | awk '{t[NR] = $2} END {printf "%d", t[int((NR + 1) / 2)]}' >"$work/t"
-    sort -n -k4,4 "$work/$i/results" | awk '{g[NR] = $4} END {printf "%d", g[int((NR + 1) / 2)]}' >"$work/g"
+    awk '$4 > 0' "$work/$i/results" | sort -n -k4,4 |
+        awk '{g[NR] = $4} END {printf "%d", NR ? g[int((NR + 1) / 2)] : 0}' >"$work/g"
     awk -v t="$(cat "$work/t")" -v g="$(cat "$work/g")" 'BEGIN {
         printf "rss_mb title %.1f game %.1f\n", t / 1024, g / 1024}'
     sort -n -k3,3 "$work/$i/results" | awk '{c[NR] = $3} END {

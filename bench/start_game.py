@@ -141,8 +141,12 @@ def human_move(win, rng):
     for x, y in cells:
         before = win.shot()
         win.click(x, y)
-        time.sleep(0.05)
-        after = win.shot()
+        after = before
+        for _ in range(10):  # a loaded machine may take a moment to show it
+            time.sleep(0.05)
+            after = win.shot()
+            if after != before:
+                break
         if not red(outline(win, after, x, y)):
             continue
         targets = [(a, b) for a in range(1, 10) for b in range(1, 10)
@@ -160,9 +164,13 @@ def main():
     new_game(win)
     played, games = 0, 1
     while played < moves:
-        if not human_move(win, rng):
-            print("start_game: no move found", file=sys.stderr)
-            return 1
+        tries = 0
+        while not human_move(win, rng):
+            tries += 1
+            if tries == 3:
+                print("start_game: no move found", file=sys.stderr)
+                return 1
+            close_boxes(win, settle(win))  # a message box left open takes the clicks
         played += 1
         boxes = settle(win)
         if boxes:  # a win announced: the game is over

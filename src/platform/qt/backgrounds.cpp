@@ -13,6 +13,9 @@ namespace murokan::platform {
 namespace {
 
 constexpr int W = kCanvasPixelsW, H = kCanvasPixelsH;
+// The generator's state is kept every this many pixels of a row.
+constexpr int kStride = 64;
+constexpr int kMarks = (W + kStride - 1) / kStride;
 
 std::uint32_t seedOf(int code) {
     return static_cast<std::uint32_t>(1000 + code);
@@ -45,10 +48,12 @@ const std::vector<std::uint32_t>& Backgrounds::rowStates(int code) {
     std::vector<std::uint32_t>& states = row_states_[code];
     if (states.empty()) {
         Rng rng(seedOf(code));
-        states.resize(H);
+        states.resize(std::size_t{H} * kMarks);
         for (int y = 0; y < H; ++y) {
-            states[y] = rng.state();
-            for (int x = 0; x < W; ++x) rng.next();
+            for (int x = 0; x < W; ++x) {
+                if (x % kStride == 0) states[std::size_t(y) * kMarks + x / kStride] = rng.state();
+                rng.next();
+            }
         }
     }
     return states;
@@ -57,8 +62,8 @@ const std::vector<std::uint32_t>& Backgrounds::rowStates(int code) {
 void Backgrounds::paintNoise(QImage& img, int code, const QRect& part) {
     const std::vector<std::uint32_t>& states = rowStates(code);
     for (int y = part.top(); y <= part.bottom(); ++y) {
-        Rng rng(states[y]);
-        for (int x = 0; x < part.left(); ++x) rng.next();
+        Rng rng(states[std::size_t(y) * kMarks + part.left() / kStride]);
+        for (int x = part.left() / kStride * kStride; x < part.left(); ++x) rng.next();
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y - part.top()));
         for (int x = part.left(); x <= part.right(); ++x) {
             QRgb& px = line[x - part.left()];
