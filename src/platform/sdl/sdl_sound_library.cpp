@@ -102,15 +102,15 @@ int SdlSoundLibrary::dsCreateDSB(int handle, const std::uint8_t* image, std::siz
 }
 
 std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(SDL_RWops* rw) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave_format{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) return nullptr;
+    if (!SDL_LoadWAV_RW(rw, 1, &wave_format, &data, &length)) return nullptr;
     int freq = 0, channels = 0;
     Uint16 format = 0;
     Mix_QuerySpec(&freq, &format, &channels);
     auto job = std::make_unique<Conversion>();
-    if (SDL_BuildAudioCVT(&job->cvt, spec.format, spec.channels, spec.freq, format,
+    if (SDL_BuildAudioCVT(&job->cvt, wave_format.format, wave_format.channels, wave_format.freq, format,
                           static_cast<Uint8>(channels), freq) < 0) {
         SDL_FreeWAV(data);
         return nullptr;
@@ -121,7 +121,7 @@ std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(SDL_RWops
         return job;
     }
     // Whole sample frames only, in a buffer with room for every step.
-    const Uint32 frame = ((spec.format & 0xFF) / 8) * spec.channels;
+    const Uint32 frame = ((wave_format.format & 0xFF) / 8) * wave_format.channels;
     job->cvt.len = static_cast<int>(length & ~(frame - 1));
     job->cvt.buf = static_cast<Uint8*>(
         SDL_calloc(1, static_cast<std::size_t>(job->cvt.len) * job->cvt.len_mult));
