@@ -121,7 +121,7 @@ TEST(WindowPlacement, OnlyARegularFileOfAPlacementsSizeIsReadAndOnlyOwnKeysWritt
     fs::remove(file);
 
     std::string big = "[window]\nx=10\ny=20\nwidth=640\nheight=480\n[junk]\n";
-    while (big.size() < 200'000) big += "k" + std::to_string(big.size()) + "=v\n";
+    while (big.size() < 200'000) big.append("k").append(std::to_string(big.size())).append("=v\n");
     std::ofstream(file, std::ios::binary) << big;
     EXPECT_FALSE(placement.load().has_value()) << "an oversized file was read";
 
