@@ -37,10 +37,6 @@ namespace murokan {
 
 namespace {
 
-bool on_board(int x, int y) {
-    return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
-}
-
 struct KingDoors {
     int open = 0;
     int threats = 0;

@@ -10,10 +10,6 @@ namespace murokan {
 
 namespace {
 
-bool on_board(int x, int y) {
-    return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
-}
-
 int sign(int v) {
     return (v > 0) - (v < 0);
 }

@@ -46,10 +46,6 @@ constexpr Squares column_set(int x) {
     return s;
 }
 
-bool on_board(int x, int y) {
-    return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
-}
-
 struct Offset {
     std::int8_t dx, dy;  // dy counted forward: +1 is one row towards the enemy
 };

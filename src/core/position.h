@@ -35,4 +35,10 @@ struct Position {
     friend bool operator==(const Position&, const Position&) = default;
 };
 
+// True when (x, y) is one of the 81 squares: the board's border row and
+// column 0 and the hand stands' columns are not.
+constexpr bool on_board(int x, int y) {
+    return x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
+}
+
 }  // namespace murokan

@@ -8,7 +8,7 @@ namespace murokan {
 namespace {
 
 bool on_board(Cell c) {
-    return c.x >= 1 && c.x <= 9 && c.y >= 1 && c.y <= 9;
+    return murokan::on_board(c.x, c.y);
 }
 
 bool on_hand_stand(Cell c) {

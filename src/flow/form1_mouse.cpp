@@ -8,14 +8,6 @@
 
 namespace murokan {
 
-namespace {
-
-bool on_board(int x, int y) {
-    return x >= 1 && x <= 9 && y >= 1 && y <= 9;
-}
-
-}  // namespace
-
 bool Form1::own_piece(int code) const {
     return (g.teban == g.ji_teban && code <= -10) || (g.teban == g.teki_teban && code >= 10);
 }
