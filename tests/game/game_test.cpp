@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "core/sfen.h"
+#include "support/sfen_position.h"
 
 namespace murokan {
 namespace {
 
-GameState from_sfen(std::string_view sfen) {
-    GameState g;
-    EXPECT_EQ(parse_sfen(sfen, g), nullptr) << sfen;
-    return g;
-}
+using test::from_sfen;
 
 // Has no move, whatever the position.
 class NoMove : public Player {

@@ -7,15 +7,12 @@
 
 #include "ai/choose.h"
 #include "core/sfen.h"
+#include "support/sfen_position.h"
 
 namespace murokan {
 namespace {
 
-GameState from_sfen(std::string_view sfen) {
-    GameState g;
-    EXPECT_EQ(parse_sfen(sfen, g), nullptr) << sfen;
-    return g;
-}
+using test::from_sfen;
 
 // Positions with the top side to move, as the window's computer plays it.
 constexpr const char* kTopToMove[] = {
