@@ -21,9 +21,7 @@ GameEnd Game::end() const {
 
 bool Game::play(const Move& m) {
     if (over()) return false;
-    // Legality is asked of a copy: the check refreshes flags of its own.
-    GameState check = state_;
-    if (!is_legal_move(check, m)) return false;
+    if (!is_legal_move(state_, m)) return false;
     play_move(state_, m);
     ++plies_;
     passes_ = 0;

@@ -25,8 +25,9 @@ class Game {
     // lasted `plies` plies already.
     explicit Game(const GameState& start, int plies = 0);
 
-    // The current position. The rules still take a whole game state, so the
-    // game keeps one; nothing of it but the position is read or written.
+    // The current position. The SFEN reader and writer still take a whole
+    // game state, so the game keeps one; nothing of it but the position is
+    // read or written.
     const GameState& position() const { return state_; }
     bool bottom_to_move() const;
     int plies() const { return plies_; }

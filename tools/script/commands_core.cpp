@@ -108,8 +108,7 @@ void cmd_move(Context& ctx, const Args& args) {
         print_error(ctx, std::string("bad move: ") + reason);
         return;
     }
-    GameState probe = g;  // the check refreshes derived flags; a refusal changes nothing
-    if (!is_legal_move(probe, m)) {
+    if (!is_legal_move(g, m)) {
         print(ctx, "illegal");
         return;
     }
