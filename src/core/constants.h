@@ -44,9 +44,10 @@ inline constexpr int MASU_W = 495;
 inline constexpr int MASU_H = 615;
 inline constexpr int BAN_SIZE = 9;
 
-// The hand stands are extra columns: a move from one of them is a drop.
-inline constexpr int TEKI_MOCHI_X = -1;  // top side's stand, rows 1..7, kind = 8 - row
-inline constexpr int JI_MOCHI_X = 11;    // bottom side's stand, rows 3..9, kind = row - 2
+// The hand stands are extra columns: a move from one of them is a drop. Which
+// row shows which kind is the screen's affair (stand_row, ui/cell.h).
+inline constexpr int TEKI_MOCHI_X = -1;  // top side's stand
+inline constexpr int JI_MOCHI_X = 11;    // bottom side's stand
 
 // Mouse buttons.
 inline constexpr int HIDARI_BUTTON = 1;

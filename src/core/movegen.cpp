@@ -232,10 +232,9 @@ void drops(const Position& g, Squares empty, const PawnColumns& pawns, MoveList&
     for (int kind = 1; kind <= 7; ++kind) {
         if (hand[kind] <= 0) continue;
         const int x1 = bottom ? JI_MOCHI_X : TEKI_MOCHI_X;
-        const int y1 = bottom ? kind + 2 : kind;
         const int code = bottom ? -10 * kind : 10 * kind;
         for_each_square(drop_squares(pawns, empty, code),
-                        [&](int x2, int y2) { out.push(make(x1, y1, x2, y2, code, false)); });
+                        [&](int x2, int y2) { out.push(Move::drop(x1, kind, x2, y2, code)); });
     }
 }
 
@@ -245,7 +244,7 @@ bool legal_drop(const Position& g, const Move& m) {
     const bool bottom = bottom_to_move(g);
     if (!bottom && !top_to_move(g)) return false;
     if (m.x1 != (bottom ? JI_MOCHI_X : TEKI_MOCHI_X) || m.promote) return false;
-    const int kind = bottom ? m.y1 - 2 : m.y1;
+    const int kind = m.y1;
     if (kind < 1 || kind > 7) return false;
     if (m.piece != (bottom ? -10 * kind : 10 * kind)) return false;
     if ((bottom ? g.mochi_ji : g.mochi_teki)[kind] <= 0) return false;

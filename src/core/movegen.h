@@ -12,10 +12,11 @@ namespace murokan {
 
 // One move in 駒移動's own terms, the one form every part of the game passes
 // a move in: the human's click, the computer's choice, the rules and the
-// tools. A drop from the bottom hand has x1 = 11 and y1 = kind + 2 (the stand
-// row); from the top hand x1 = -1 and y1 = the kind itself. `piece` is the
-// code before the move (for a drop the signed code it will have on the
-// board); the code placed is promoted_code(piece) when `promote` is set.
+// tools. A drop names its hand in x1 (JI_MOCHI_X the bottom hand,
+// TEKI_MOCHI_X the top one) and the kind it drops in y1 (1 歩 … 7 飛), the
+// same way for both hands. `piece` is the code before the move (for a drop
+// the signed code it will have on the board); the code placed is
+// promoted_code(piece) when `promote` is set.
 struct Move {
     std::int8_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::int16_t piece = KARA;
@@ -26,6 +27,10 @@ struct Move {
         return Move{static_cast<std::int8_t>(x1),     static_cast<std::int8_t>(y1),
                     static_cast<std::int8_t>(x2),     static_cast<std::int8_t>(y2),
                     static_cast<std::int16_t>(piece), promote};
+    }
+    // A drop of `kind` from the hand whose stand is column `hand_x`, as `piece`.
+    static constexpr Move drop(int hand_x, int kind, int x2, int y2, int piece) {
+        return of(hand_x, kind, x2, y2, piece, false);
     }
     bool is_drop() const { return x1 == TEKI_MOCHI_X || x1 == JI_MOCHI_X; }
     friend bool operator==(const Move&, const Move&) = default;

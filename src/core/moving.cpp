@@ -43,18 +43,17 @@ MoveReport 駒移動(Position& g, int x1, int y1, int x2, int y2, int code) {
         g.ji_ou_y = y2;
     }
 
+    // From either hand y1 is the kind dropped.
     if (x1 == TEKI_MOCHI_X) {
-        // From the top hand the caller passes the kind itself as y1.
         if (y1 >= 1 && y1 <= 7) {
             g.mochi_teki_kazu -= 1;
             g.mochi_teki[y1] -= 1;
         }
         r.teki_mochi_changed = true;
     } else if (x1 == JI_MOCHI_X) {
-        // From the bottom hand y1 is the stand row, kind + 2.
-        if (y1 >= 3 && y1 <= 9) {
+        if (y1 >= 1 && y1 <= 7) {
             g.mochi_ji_kazu -= 1;
-            g.mochi_ji[y1 - 2] -= 1;
+            g.mochi_ji[y1] -= 1;
         }
         r.ji_mochi_changed = true;
     } else if (盤内(x1, y1)) {

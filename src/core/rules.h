@@ -83,8 +83,7 @@ struct MoveReport {
 };
 
 // Places `code` on (x2, y2) and removes the piece from its source. For a drop
-// from the top hand (x1 = -1) y1 is the hand kind itself; from the bottom hand
-// (x1 = 11) y1 is the stand row (kind + 2).
+// x1 names the hand (TEKI_MOCHI_X or JI_MOCHI_X) and y1 the kind dropped.
 MoveReport 駒移動(Position& g, int x1, int y1, int x2, int y2, int code);
 
 // Direction of travel from (x1, y1) to (x2, y2); 無 when they coincide.

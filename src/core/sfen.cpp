@@ -205,12 +205,8 @@ const char* parse_usi_move(std::string_view text, const GameState& g, Move& m) {
         const int y2 = rank(text[3]);
         if (x2 == 0 || y2 == 0) return "bad square";
         const bool bottom = bottom_to_move(g);
-        m = Move{static_cast<std::int8_t>(bottom ? JI_MOCHI_X : TEKI_MOCHI_X),
-                 static_cast<std::int8_t>(bottom ? kind + 2 : kind),
-                 static_cast<std::int8_t>(x2),
-                 static_cast<std::int8_t>(y2),
-                 static_cast<std::int16_t>(bottom ? -10 * kind : 10 * kind),
-                 false};
+        m = Move::drop(bottom ? JI_MOCHI_X : TEKI_MOCHI_X, kind, x2, y2,
+                       bottom ? -10 * kind : 10 * kind);
         return nullptr;
     }
 

@@ -31,7 +31,7 @@ std::string format_sfen(const GameState& g);
 
 // Reads a USI move for the side to move: "7g7f", "7g7f+" or a drop "P*5e".
 // For a board move `piece` is whatever stands on the source square; for a drop
-// the hand column, row and code follow the side to move (see Move). Only the
+// the hand, the kind and the code follow the side to move (see Move). Only the
 // text is checked here; is_legal_move judges the move. Returns nullptr on
 // success, else the reason.
 const char* parse_usi_move(std::string_view text, const GameState& g, Move& m);

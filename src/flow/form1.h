@@ -15,6 +15,7 @@
 
 #include "core/game_state.h"
 #include "core/movegen.h"
+#include "game/game.h"
 #include "game/player.h"
 #include "platform/data_folders.h"
 #include "platform/platform.h"
@@ -169,11 +170,12 @@ class Form1 : public platform::EventSink {
     // nothing once the game is over; without a move to play, the turn passes.
     void com_ban();
     // The one way a move enters the game, the human's second click and the
-    // computer's reply alike (form1_turn.cpp). Refused while the history is
-    // full; otherwise the position is stored, the rules play the move, the
-    // screen and sounds show it, a taken king ends the game, or the turn passes
-    // (to the computer, which then replies inside this call). `m` is not
-    // checked: the caller has.
+    // computer's reply alike (form1_turn.cpp). Refused while the game is at
+    // its ply limit (the history is full); otherwise the position is stored,
+    // the game plays the move, the screen and sounds show it, a taken king
+    // ends the game, or the turn passes (to the computer, which then replies
+    // inside this call). A move the game finds illegal is ignored: the caller
+    // has asked it already.
     void play_turn(const Move& m, Mover who);
     // What LEVEL4 and LEVEL5 search with: search_bounds when set, else the
     // level's own budget.
@@ -263,10 +265,21 @@ class Form1 : public platform::EventSink {
     bool selection_present() const;  // the selected piece still stands where it was taken
     void click_destination(int cx, int cy, int button);
     void try_move(int button);
+    // The game the board shows (form1_game.cpp). The board, the hands and
+    // the side to move are the game's; the clocks, the modes and the click
+    // state stay in g and here, as the window's own.
+    Game game_;
+    // The game, with `side` to move, as the board shows it. When anything but
+    // a turn has changed the board since the game's last move (a new board,
+    // the handicap ladder, a step through the history, 反転, a record loaded,
+    // the driver), or `side` is not to move in it (the computer always plays
+    // the top side), it starts over from the board with `side` to move,
+    // counted as having lasted kifu_genzai plies.
+    Game& game_for_turn(int side);
     // The steps of play_turn that differ by mover (form1_turn.cpp).
-    bool history_full_refused(Mover who);
+    bool history_full_refused(const Game& game, Mover who);
     void selection_spent(const Move& m);
-    void human_clock_closed();
+    void human_clock_closed(int mover);
     void com_hand_over();
     void click_outside(int cx, int cy);
     void select_hand(int stand_x, int row, int code, int stand_side);

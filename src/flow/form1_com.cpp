@@ -1,6 +1,7 @@
 // The computer's turn as the player sees it: the thinking indicator and the
 // running clock while it chooses, then its move, which is played like the
-// human's (form1_turn.cpp).
+// human's (form1_turn.cpp), or its pass. The computer always plays the top
+// side of the game the board shows.
 #include <optional>
 
 #include "flow/form1.h"
@@ -8,25 +9,27 @@
 namespace murokan {
 
 void Form1::com_ban() {
-    if (g.shuukyoku != 0) return;
-    // A full history is told before the computer starts to think.
-    if (history_full_refused(Mover::computer)) return;
+    {
+        const Game& game = game_for_turn(g.teki_teban);
+        if (game.end() == GameEnd::king_taken) return;
+        // The ply limit is told before the computer starts to think.
+        if (history_full_refused(game, Mover::computer)) return;
+    }
 
     g.kaishi_byou = Timer();
     if (keika_on()) timer_start();
     screen.描画_思考中();
     pf.canvas.refresh();  // the indicator shows for the whole search
 
-    // The computer thinks on a copy of the position, but the game's own
-    // two-pawn flags are brought up to it all the same, as its thinking always
-    // did: the marks of a hand selection still standing from before are
-    // erased by reading them.
+    // The computer thinks on a copy of the game's position, but the board's
+    // own two-pawn flags are brought up to it all the same, as its thinking
+    // always did: the marks of a hand selection still standing from before
+    // are erased by reading them.
     調査_2歩フラグ設定(g);
     PlayerOptions options = player_options(search_bounds);
     options.scratch = &com;
     const std::unique_ptr<Player> player = make_player(g.com_level, options);
-    Position position = g;
-    position.teban = position.teki_teban;  // the computer always moves the top side
+    const Position position = game_for_turn(g.teki_teban).position();
     // The clock keeps moving while the computer thinks: a long thinker leaves
     // the window's own Timer1 running, the one-ply levels tick it themselves.
     std::optional<Move> m;
@@ -40,8 +43,12 @@ void Form1::com_ban() {
     }
     // Esc or closing the window ended the program while it thought.
     if (quit_requested_) return;
-    if (!m) {
-        // Nothing to play: the board and the history stay as they are.
+    Game& game = game_for_turn(g.teki_teban);
+    if (!m || !game.legal(*m)) {
+        // Nothing to play (a move the game refuses is none): the turn passes,
+        // and the board and the history stay as they are.
+        game.pass();
+        static_cast<Position&>(g) = game.position();
         screen.消去_思考中();
         com_hand_over();
         return;

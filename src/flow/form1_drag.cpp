@@ -12,19 +12,17 @@ bool on_board(Cell c) {
 }
 
 bool on_hand_stand(Cell c) {
-    return (c.x == JI_MOCHI_X && c.y >= 3 && c.y <= 9) ||
-           (c.x == TEKI_MOCHI_X && c.y >= 1 && c.y <= 7);
+    return stand_kind(c) != 0;
 }
 
 // What a press at `c` picks up, as a drawing code: the piece on a board
 // square, or one piece of a hand stand's kind while there is one; 0 for none.
 int picked_up(const GameState& g, Cell c) {
     if (on_board(c)) return g.ban[c.x][c.y];
-    if (c.x == JI_MOCHI_X && on_hand_stand(c))
-        return g.mochi_ji[c.y - 2] > 0 ? -10 * (c.y - 2) : KARA;
-    if (c.x == TEKI_MOCHI_X && on_hand_stand(c))
-        return g.mochi_teki[8 - c.y] > 0 ? 10 * (8 - c.y) : KARA;
-    return KARA;
+    const int k = stand_kind(c);
+    if (k == 0) return KARA;
+    if (c.x == JI_MOCHI_X) return g.mochi_ji[k] > 0 ? -10 * k : KARA;
+    return g.mochi_teki[k] > 0 ? 10 * k : KARA;
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ void Form1::Form_MouseDown(int button, int /*shift*/, double x, double y) {
         }
         return;
     }
-    if (g.shuukyoku != 0) {
+    if (game_for_turn(g.teban).end() == GameEnd::king_taken) {
         msg("新規に対局してください", "終局");
         return;
     }
@@ -97,14 +97,9 @@ void Form1::click_select(int cx, int cy) {
 // computer's move on resuming can change the position under a standing
 // selection, and a move from it would then make or lose a piece.
 bool Form1::selection_present() const {
-    if (sel_x == JI_MOCHI_X) {
-        const int k = sel_y - 2;
-        return k >= 1 && k <= 7 && sel_koma == -10 * k && g.mochi_ji[k] > 0;
-    }
-    if (sel_x == TEKI_MOCHI_X) {
-        const int k = 8 - sel_y;
-        return k >= 1 && k <= 7 && sel_koma == 10 * k && g.mochi_teki[k] > 0;
-    }
+    const int k = stand_kind({sel_x, sel_y});
+    if (sel_x == JI_MOCHI_X) return k != 0 && sel_koma == -10 * k && g.mochi_ji[k] > 0;
+    if (sel_x == TEKI_MOCHI_X) return k != 0 && sel_koma == 10 * k && g.mochi_teki[k] > 0;
     return on_board(sel_x, sel_y) && g.ban[sel_x][sel_y] == sel_koma;
 }
 
@@ -141,9 +136,17 @@ void Form1::click_destination(int cx, int cy, int button) {
     try_move(button);
 }
 
-// F. The move attempt from (sel_x, sel_y) to (to_x, to_y).
+// F. The move attempt from (sel_x, sel_y) to (to_x, to_y), judged by the game:
+// refused when neither the plain nor the promoting move is legal, and asked
+// for the right button when only the promoting one is.
 void Form1::try_move(int button) {
-    if (移動チェック(g, sel_x, sel_y, to_x, to_y, sel_koma) == FLAG_OFF) {
+    // A drop names the kind its stand row shows.
+    const int y1 = on_board(sel_x, sel_y) ? sel_y : stand_kind({sel_x, sel_y});
+    const Move plain = Move::of(sel_x, y1, to_x, to_y, sel_koma, false);
+    const Move promoting = Move::of(sel_x, y1, to_x, to_y, sel_koma, true);
+    const Game& game = game_for_turn(g.teban);
+    const bool may_promote = game.legal(promoting);
+    if (!game.legal(plain) && !may_promote) {
         play(oto_kinshi);
         g.click_dankai = 0;
         screen.描画_将棋盤桝();
@@ -152,19 +155,16 @@ void Form1::try_move(int button) {
         screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
         return;
     }
-    if (移動後チェック(to_y, sel_koma) == FLAG_OFF && button == HIDARI_BUTTON) {
-        // The selection stays: the same square with the right button promotes.
+    if (!game.legal(plain) && button == HIDARI_BUTTON) {
+        // The piece could not move again unpromoted. The selection stays: the
+        // same square with the right button promotes.
         play(oto_kinshi);
         msg("マウスの右をクリックして下さい", "成り");
         return;
     }
 
-    // The button decides promotion. 駒移動 takes the kind itself for a
-    // top-hand drop, the stand row otherwise.
-    const bool promote =
-        調査_駒成(g, sel_x, sel_y, to_x, to_y, sel_koma) == FLAG_ON && button == MIGI_BUTTON;
-    const int y1 = sel_x == TEKI_MOCHI_X ? 8 - sel_y : sel_y;
-    play_turn(Move::of(sel_x, y1, to_x, to_y, sel_koma, promote), Mover::human);
+    // Where both are legal, the button decides promotion.
+    play_turn(may_promote && button == MIGI_BUTTON ? promoting : plain, Mover::human);
 }
 
 // G. A click beside the board: drop any marks of the selection, and select a
@@ -174,12 +174,12 @@ void Form1::click_outside(int cx, int cy) {
         screen.描画_移動可能桝色(sel_x, sel_y, MASU_IRO, sel_koma);
         screen.描画_桝輪郭(MASU_IRO, sel_x, sel_y);
     }
-    if (cx == JI_MOCHI_X && cy >= 3 && cy <= 9) {
-        const int k = cy - 2;
+    const int k = stand_kind({cx, cy});
+    if (k == 0) return;
+    if (cx == JI_MOCHI_X) {
         if (g.mochi_ji[k] <= 0) return;
         select_hand(JI_MOCHI_X, cy, -10 * k, g.ji_teban);
-    } else if (cx == TEKI_MOCHI_X && cy >= 1 && cy <= 7) {
-        const int k = 8 - cy;
+    } else {
         if (g.mochi_teki[k] <= 0) return;
         select_hand(TEKI_MOCHI_X, cy, 10 * k, g.teki_teban);
     }

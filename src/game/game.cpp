@@ -1,10 +1,20 @@
 // One game: its moves, passes and end.
 #include "game/game.h"
 
+#include <utility>
+
 namespace murokan {
 
-Game::Game(const GameState& start, int plies) : state_(start), plies_(plies) {
-    history_.reserve(kMaxPlies + 1);
+Game::Game(const GameState& start, int plies) {
+    this->start(start, plies);
+}
+
+void Game::start(const GameState& from, int plies, std::vector<Position> earlier) {
+    state_ = from;
+    plies_ = plies;
+    passes_ = 0;
+    history_ = std::move(earlier);
+    history_.reserve(history_.size() + kMaxPlies + 1);
     history_.push_back(state_);
 }
 
@@ -19,10 +29,15 @@ GameEnd Game::end() const {
     return GameEnd::running;
 }
 
-bool Game::play(const Move& m) {
+bool Game::legal(const Move& m) const {
+    return is_legal_move(state_, m);
+}
+
+bool Game::play(const Move& m, PlayReport* report) {
     if (over()) return false;
-    if (!is_legal_move(state_, m)) return false;
-    play_move(state_, m);
+    if (!legal(m)) return false;
+    const PlayReport r = play_move(state_, m);
+    if (report) *report = r;
     ++plies_;
     passes_ = 0;
     history_.push_back(state_);

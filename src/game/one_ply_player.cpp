@@ -41,8 +41,7 @@ Move mirrored_move(const Move& t) {
     m.x2 = static_cast<std::int8_t>(10 - t.x2);
     m.y2 = static_cast<std::int8_t>(10 - t.y2);
     if (t.x1 == TEKI_MOCHI_X) {
-        m.x1 = JI_MOCHI_X;
-        m.y1 = static_cast<std::int8_t>(t.y1 + 2);
+        m.x1 = JI_MOCHI_X;  // the same kind, from the other hand
     } else {
         m.x1 = static_cast<std::int8_t>(10 - t.x1);
         m.y1 = static_cast<std::int8_t>(10 - t.y1);

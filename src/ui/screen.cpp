@@ -71,9 +71,9 @@ void Screen::描画_将棋盤桝() {
 
 // Both stands are drawn alike: the empty stand cell, the background behind the
 // count, and when the side holds the kind, its piece and a shadowed count.
-void Screen::draw_hand(const int (&mochi)[8], int stand_x, int count_x, int sign, bool top) {
+void Screen::draw_hand(const int (&mochi)[8], int stand_x, int count_x, int sign) {
     for (int k = 1; k <= 7; ++k) {
-        const int r = top ? 8 - k : k + 2;
+        const int r = stand_row(stand_x, k);
         描画_絵(KARA, stand_x, r);
         描画_絵(opt_.haikei, count_x, r);
         描画_桝輪郭(BAN_IRO, stand_x, r);
@@ -86,11 +86,11 @@ void Screen::draw_hand(const int (&mochi)[8], int stand_x, int count_x, int sign
 }
 
 void Screen::描画_自持盤() {
-    draw_hand(g_.mochi_ji, JI_MOCHI_X, JI_MOCHI_X + 1, -1, false);
+    draw_hand(g_.mochi_ji, JI_MOCHI_X, JI_MOCHI_X + 1, -1);
 }
 
 void Screen::描画_敵持盤() {
-    draw_hand(g_.mochi_teki, TEKI_MOCHI_X, TEKI_MOCHI_X + 1, 1, true);
+    draw_hand(g_.mochi_teki, TEKI_MOCHI_X, TEKI_MOCHI_X + 1, 1);
 }
 
 void Screen::描画_桝_数値() {

@@ -104,8 +104,8 @@ class Screen {
     void 描画_はさみアニメ(int x, int y);
 
     // Shows what 駒移動 did to the board and the hands. (x1, y1) are the
-    // arguments given to 駒移動: for a top-hand drop y1 is the kind, for a
-    // bottom-hand drop the stand row. Call it after 駒移動 has run.
+    // arguments given to 駒移動: for a drop from either hand y1 is the kind.
+    // Call it after 駒移動 has run.
     void 描画_駒移動(int x1, int y1, int x2, int y2, int code, const MoveReport& report);
     // Plays back a strike chain that has already been applied to the board:
     // each slide step with a 0.15 s pause, then the removal of a sandwiched
@@ -122,7 +122,7 @@ class Screen {
     // Shows the drawing so far, then waits `seconds`.
     void pause(double seconds);
     // Hand stand of one side: stand column, count column, row of kind k.
-    void draw_hand(const int (&mochi)[8], int stand_x, int count_x, int sign, bool top);
+    void draw_hand(const int (&mochi)[8], int stand_x, int count_x, int sign);
 
     platform::Canvas& canvas_;
     platform::Dialogs& dialogs_;

@@ -47,8 +47,9 @@ void Screen::描画_はさみアニメ(int x, int y) {
 }
 
 void Screen::描画_駒移動(int x1, int y1, int x2, int y2, int code, const MoveReport& report) {
-    // For a top-hand drop y1 is the kind, which sits on stand row 8 - kind.
-    paint_square(KARA, x1, x1 == TEKI_MOCHI_X ? 8 - y1 : y1);
+    // A drop names its kind, shown on its stand's row.
+    const bool drop = x1 == TEKI_MOCHI_X || x1 == JI_MOCHI_X;
+    paint_square(KARA, x1, drop ? stand_row(x1, y1) : y1);
     // A drop changes its stand's count; a piece found on the destination (never
     // in play) went into a hand.
     if (x1 == TEKI_MOCHI_X || report.teki_mochi_changed) 描画_敵持盤();

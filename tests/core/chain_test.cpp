@@ -368,7 +368,7 @@ TEST(Move, DropsTakeFromTheRightHandAndNeverStrike) {
     g.mochi_teki[1] = 1;
     g.mochi_teki_kazu = 1;
 
-    const PlayReport r = play_move(g, Move{JI_MOCHI_X, 5 + 2, 5, 5, -KIN, false});
+    const PlayReport r = play_move(g, Move::drop(JI_MOCHI_X, 5, 5, 5, -KIN));
     EXPECT_TRUE(r.move.ji_mochi_changed);
     EXPECT_FALSE(r.move.teki_mochi_changed);
     EXPECT_EQ(g.ban[5][5], -KIN);

@@ -46,7 +46,7 @@ void reference_moves(GameState& g, MoveList& out) {
     for (int kind = 1; kind <= 7; ++kind) {
         if (hand[kind] <= 0) continue;
         const int x1 = bottom ? JI_MOCHI_X : TEKI_MOCHI_X;
-        const int y1 = bottom ? kind + 2 : kind;
+        const int y1 = kind;
         const int code = bottom ? -10 * kind : 10 * kind;
         for (int x2 = 1; x2 <= 9; ++x2) {
             for (int y2 = 1; y2 <= 9; ++y2) {

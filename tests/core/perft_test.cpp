@@ -124,7 +124,7 @@ TEST(Perft, GeneratedMovesAreExactlyTheLegalOnes) {
                                    0,
                                    promote};
                             if (m.is_drop()) {
-                                const int kind = x1 == JI_MOCHI_X ? y1 - 2 : y1;
+                                const int kind = y1;
                                 m.piece = static_cast<std::int16_t>(x1 == JI_MOCHI_X ? -10 * kind
                                                                                      : 10 * kind);
                             } else if (x1 >= 1 && x1 <= 9) {

@@ -97,8 +97,8 @@ TEST(Usi, MovesReadAndWrite) {
     } const cases[] = {
         {"7g7f", {3, 7, 3, 6, -HU, false}},
         {"2h2b+", {8, 8, 8, 2, -SYA, true}},
-        {"P*5e", {JI_MOCHI_X, 3, 5, 5, -HU, false}},
-        {"R*1a", {JI_MOCHI_X, 9, 9, 1, -SYA, false}},
+        {"P*5e", {JI_MOCHI_X, 1, 5, 5, -HU, false}},
+        {"R*1a", {JI_MOCHI_X, 7, 9, 1, -SYA, false}},
     };
     for (const auto& c : cases) {
         Move m;
@@ -106,7 +106,7 @@ TEST(Usi, MovesReadAndWrite) {
         EXPECT_EQ(m, c.want) << c.text;
         EXPECT_EQ(format_usi_move(m), c.text);
     }
-    // The top side drops from its own hand, whose row is the kind itself.
+    // The top side drops from its own hand, named by kind alike.
     g.teban = g.teki_teban;
     Move m;
     ASSERT_EQ(parse_usi_move("N*5e", g, m), nullptr);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/sfen.h"
 #include "support/sfen_position.h"
 
@@ -66,6 +68,42 @@ TEST(GameTest, AnIllegalMoveIsRefusedAndChangesNothing) {
     EXPECT_EQ(format_sfen(game.position()), format_sfen(before));
     EXPECT_EQ(game.plies(), 0);
     EXPECT_FALSE(game.over());
+}
+
+// A game started from any position, with or without the positions before it:
+// its history begins with them, its plies count on from the given number, and
+// a pass pending in the last game is forgotten.
+TEST(GameTest, StartingOverFromAnyPositionKeepsTheHistoryGiven) {
+    Game game(from_sfen(kStartSfen));
+    game.pass();
+    const GameState from = from_sfen("4k4/9/9/9/9/9/9/9/4K4 w P");
+    const std::vector<Position> earlier = {from_sfen(kStartSfen),
+                                           from_sfen("4k4/9/9/9/9/9/9/9/4K4 b P")};
+    struct {
+        std::vector<Position> earlier;
+        int plies;
+        std::size_t history;
+    } const cases[] = {{{}, 0, 1}, {earlier, 40, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plies);
+        game.start(from, c.plies, c.earlier);
+        EXPECT_FALSE(game.over());
+        ASSERT_EQ(game.history().size(), c.history);
+        EXPECT_EQ(game.history().back(), static_cast<const Position&>(from));
+        if (!c.earlier.empty()) {
+            EXPECT_EQ(game.history().front(), c.earlier.front());
+        }
+        game.pass();  // one pass after the start is no draw
+        EXPECT_FALSE(game.over());
+        Move m;
+        ASSERT_EQ(parse_usi_move("P*5e", game.position(), m), nullptr);
+        EXPECT_TRUE(game.legal(m));
+        PlayReport report;
+        ASSERT_TRUE(game.play(m, &report));
+        EXPECT_TRUE(report.move.ji_mochi_changed);  // what the window shows
+        EXPECT_EQ(game.plies(), c.plies + 1);
+        EXPECT_EQ(game.history().size(), c.history + 1);
+    }
 }
 
 }  // namespace

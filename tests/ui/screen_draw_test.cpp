@@ -298,7 +298,7 @@ TEST_F(ScreenTest, MoveAndDropDrawing) {
     } const cases[] = {
         {5, 7, 5, 6, -HU, {}, 5, 7, false, false},
         {TEKI_MOCHI_X, 1, 5, 5, HU, {KARA, true, false}, -1, 7, true, false},
-        {JI_MOCHI_X, 9, 5, 5, -SYA, {KARA, false, true}, 11, 9, false, true},
+        {JI_MOCHI_X, 7, 5, 5, -SYA, {KARA, false, true}, 11, 9, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x1);
