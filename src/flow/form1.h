@@ -271,10 +271,11 @@ class Form1 : public platform::EventSink {
     Game game_;
     // The game, with `side` to move, as the board shows it. When anything but
     // a turn has changed the board since the game's last move (a new board,
-    // the handicap ladder, a step through the history, 反転, a record loaded,
-    // the driver), or `side` is not to move in it (the computer always plays
-    // the top side), it starts over from the board with `side` to move,
-    // counted as having lasted kifu_genzai plies.
+    // the handicap ladder, 反転, a record loaded, the driver), or `side` is
+    // not to move in it (the computer always plays the top side), it starts
+    // over from the board with `side` to move, counted as having lasted
+    // kifu_genzai plies. A board stepped back to one of the game's own
+    // positions keeps the positions before it as the game's history.
     Game& game_for_turn(int side);
     // The steps of play_turn that differ by mover (form1_turn.cpp).
     bool history_full_refused(const Game& game, Mover who);

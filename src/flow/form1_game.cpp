@@ -1,7 +1,7 @@
 // The game the board shows. The window's turns are played through it; every
-// other change of the board (a new board, the handicap ladder, the history's
-// steps, 反転, a loaded record, the driver) makes it start over from what the
-// board shows when the next turn asks for it.
+// other change of the board (a new board, the handicap ladder, 反転, a loaded
+// record, the driver) makes it start over from what the board shows when the
+// next turn asks for it, and a step back through the history takes it back.
 #include <utility>
 #include <vector>
 
@@ -32,14 +32,18 @@ bool same_placement(const Position& a, const Position& b) {
 Game& Form1::game_for_turn(int side) {
     GameState board = g;
     board.teban = side;
-    const Position& now = game_.position();
     const bool same_ply = game_.plies() == g.kifu_genzai;
-    if (same_ply && now == static_cast<const Position&>(board)) return game_;
-    // The same placement with its worked-out fields refreshed goes on as the
-    // same game, its history kept.
+    if (same_ply && game_.position() == static_cast<const Position&>(board)) return game_;
+    // The board shows a position of the game at the ply the history's cursor
+    // names: the last one with its worked-out fields refreshed, or an earlier
+    // one that 戻 stepped back to. The game goes on from there with the
+    // positions before it; anything else starts a game of its own.
+    const std::vector<Position>& h = game_.history();
+    const int first = game_.plies() - static_cast<int>(h.size()) + 1;  // the ply of h[0]
+    const int at = g.kifu_genzai - first;
     std::vector<Position> earlier;
-    if (same_ply && same_placement(now, board)) {
-        earlier.assign(game_.history().begin(), game_.history().end() - 1);
+    if (at >= 0 && at < static_cast<int>(h.size()) && same_placement(h[at], board)) {
+        earlier.assign(h.begin(), h.begin() + at);
     }
     game_.start(board, g.kifu_genzai, std::move(earlier));
     return game_;

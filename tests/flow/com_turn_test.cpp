@@ -177,6 +177,26 @@ TEST_F(ComTurnTest, NoLegalMovePlaysAndRecordsNothing) {
     EXPECT_EQ(from(take_events(), "更新"), tail);
 }
 
+// The window knows no drawn game: the computer without a move passes as often
+// as it is asked, and the human's moves between and after are played and
+// answered as any other, the history counting only them.
+TEST_F(ComTurnTest, TheComputersPassesEndNothing) {
+    position("kG7/GG7/9/9/9/9/9/9/4K4 w -");
+    form.com_ban();
+    form.com_ban();
+    EXPECT_EQ(form.g.shuukyoku, 0);
+    ASSERT_EQ(form.g.teban, form.g.ji_teban);
+    for (int y : {8, 7}) {
+        click(5, y + 1);
+        click(5, y);  // the bottom king steps up; the computer passes again
+        EXPECT_EQ(form.g.ban[5][y], -OU);
+        EXPECT_EQ(form.g.teban, form.g.ji_teban);
+    }
+    EXPECT_EQ(form.g.tesuu, 6);
+    EXPECT_EQ(form.g.kifu_genzai, 6);
+    EXPECT_EQ(form.g.shuukyoku, 0);
+}
+
 TEST_F(ComTurnTest, TheStrikeChainSlidesThePieceSquareBySquare) {
     // Only the pawn on 5c can move (the top king is boxed in): it steps to 5d
     // and flicks the bottom pawn on 5f down to 5h, against the bottom king.
