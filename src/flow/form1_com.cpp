@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "flow/form1.h"
+#include "flow/study.h"
 
 namespace murokan {
 
@@ -11,6 +12,7 @@ void Form1::com_ban() {
     if (g.shuukyoku != 0) return;
     // A full history is told before the computer starts to think.
     if (history_full_refused(Mover::computer)) return;
+    study_->computer_thinks();  // 検討 would take a core from the computer
 
     g.kaishi_byou = Timer();
     if (keika_on()) timer_start();
