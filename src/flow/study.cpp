@@ -57,7 +57,7 @@ void Study::toggle() {
         start_study();
     } else {
         if (task_ == Task::study) stop_task();
-        panel_->setText("");
+        show_text("");
         panel_->setVisible(!review_.empty() || task_ == Task::review);
     }
 }
@@ -66,13 +66,13 @@ void Study::start_study() {
     const Position p = position_in_view();
     studied_ = p;
     if (p.teban == TEBAN_NASHI) {
-        panel_->setText("検討: 対局を始めて下さい");
+        show_text("検討: 対局を始めて下さい");
         return;
     }
     if (!analyst_) analyst_ = std::make_unique<Analyst>();
     stop_ = false;
     task_ = Task::study;
-    panel_->setText("検討中…");
+    show_text("検討中…");
     Analyst& analyst = *analyst_;
     const SearchLimits l = limits(kStudyMs);
     background_->start(
@@ -141,17 +141,27 @@ void Study::review_done() {
     reviewed_game_ = std::move(reviewing_game_);
     panel_->setGraph(graph());
     const std::vector<int> n = grade_counts(review_);
-    panel_->setText("棋譜解析 " + std::to_string(review_.size()) + "手  緩手 " +
-                    std::to_string(n[1]) + "  疑問手 " + std::to_string(n[2]) + "  悪手 " +
-                    std::to_string(n[3]) + "  大悪手 " + std::to_string(n[4]));
-    if (studying_) studied_ = Position{};  // 検討 starts again at the next event
+    review_summary_ = "棋譜解析 " + std::to_string(review_.size()) + "手  緩手 " +
+                      std::to_string(n[1]) + "  疑問手 " + std::to_string(n[2]) + "  悪手 " +
+                      std::to_string(n[3]) + "  大悪手 " + std::to_string(n[4]);
+    show_text(study_text_);
+    // 検討 gave way to the analysis: it starts again on the position in view.
+    if (studying_) {
+        studied_ = Position{};
+        after_event();
+    }
 }
 
 void Study::cancelClicked() {
     if (task_ != Task::review) return;
     stop_task();
     panel_->setProgress(0, 0);
-    panel_->setText("棋譜解析を中止しました");
+    review_summary_ = "棋譜解析を中止しました";
+    show_text(study_text_);
+    if (studying_) {
+        studied_ = Position{};
+        after_event();
+    }
     panel_->setVisible(studying_ || !review_.empty());
 }
 

@@ -117,6 +117,9 @@ class Study : public platform::AnalysisPanelEvents {
     Task task_ = Task::none;
     bool studying_ = false;
     Position studied_;  // the position 検討 searches
+    // The panel's lines: 検討's, then what the last 棋譜解析 found.
+    std::string study_text_, review_summary_;
+    void show_text(std::string study_text);
     RecordedGame reviewing_game_, reviewed_game_;
     std::vector<MoveReview> reviewing_, review_;
 };

@@ -32,13 +32,20 @@ std::string percent_text(double win) {
 void Study::show_study(const Position& p, const Evaluation& e) {
     if (!studying_ || !(p == studied_)) return;  // told of a position left since
     if (!e.found) {
-        panel_->setText(p.shuukyoku != 0 ? "検討: 終局" : "検討: 指し手がありません");
+        show_text(p.shuukyoku != 0 ? "検討: 終局" : "検討: 指し手がありません");
         return;
     }
     const int sente = p.teban == TEBAN_SENTE ? e.score : -e.score;
     std::string text = "検討  先手 " + percent_text(win_percent(sente)) + "  評価値 " +
                        score_text(sente) + "  深さ " + std::to_string(e.depth) + "\n";
     text += 変換_手順(p, e.line);
+    show_text(text);
+}
+
+void Study::show_text(std::string study_text) {
+    study_text_ = std::move(study_text);
+    std::string text = study_text_;
+    if (!review_summary_.empty()) text += (text.empty() ? "" : "\n\n") + review_summary_;
     panel_->setText(text);
 }
 

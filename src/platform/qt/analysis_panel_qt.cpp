@@ -19,6 +19,7 @@ EvalGraphWidget::EvalGraphWidget(std::function<AnalysisPanelEvents*()> events,
     : QWidget(parent), events_(std::move(events)), input_blocked_(std::move(input_blocked)) {
     setFocusPolicy(Qt::ClickFocus);
     setMinimumSize(200, 140);
+    setMaximumHeight(320);
     setToolTip(QStringLiteral("クリックでその局面へ、PageUp/PageDown で前後の指摘手へ"));
 }
 
@@ -62,7 +63,10 @@ AnalysisPanelQt::AnalysisPanelQt(QMainWindow& window, std::function<bool()> inpu
     text_ = new QLabel(body);
     text_->setWordWrap(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text_->setMinimumWidth(260);
+    text_->setMinimumWidth(280);
+    QFont font = text_->font();
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    text_->setFont(font);
     graph_ = new EvalGraphWidget([this] { return events_; }, input_blocked_, body);
     graph_->setVisible(false);
     auto* row = new QHBoxLayout;
@@ -72,10 +76,10 @@ AnalysisPanelQt::AnalysisPanelQt(QMainWindow& window, std::function<bool()> inpu
     row->addWidget(bar_, 1);
     row->addWidget(cancel_);
     column->addWidget(text_);
-    column->addWidget(graph_, 1);
+    column->addWidget(graph_);
     column->addLayout(row);
     column->addWidget(copy_);
-    column->addStretch(0);
+    column->addStretch(1);
     bar_->setVisible(false);
     cancel_->setVisible(false);
     copy_->setVisible(false);

@@ -9,7 +9,7 @@ namespace murokan::platform {
 namespace {
 
 constexpr double kMargin = 0.06;  // of the height, above and below the plot
-constexpr double kLeft = 34;      // room for the percentages, logical pixels
+constexpr double kLeft = 30;      // room for the percentages, logical pixels
 const QColor kPlate(250, 248, 240);
 const QColor kInk(40, 40, 40);
 const QColor kSente(70, 110, 170);
@@ -47,7 +47,7 @@ void paintEvalGraph(QPainter& p, const QRectF& area, const GraphData& d) {
     p.fillRect(area, kPlate);
     const QRectF plot = plot_of(area);
     QFont font = p.font();
-    font.setPixelSize(std::max(9, static_cast<int>(area.height() / 14)));
+    font.setPixelSize(std::clamp(static_cast<int>(area.height() / 16), 8, 12));
     p.setFont(font);
     // The 50% line solid, 25% and 75% dotted, each named at the left.
     for (const int level : {0, 25, 50, 75, 100}) {
@@ -56,7 +56,7 @@ void paintEvalGraph(QPainter& p, const QRectF& area, const GraphData& d) {
                       level == 50 || level == 0 || level == 100 ? Qt::SolidLine : Qt::DotLine));
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(kInk);
-        p.drawText(QRectF(area.left(), y - 8, kLeft - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRectF(area.left(), y - 8, kLeft - 3, 16), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(level));
     }
     const int n = static_cast<int>(d.win.size());
