@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: murokan-study-bench RECORD.棋譜\n");
         return 2;
     }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each figure as soon as it is taken
     QApplication app(argc, argv);
     platform::EventLog sounds;
     platform::RecordingSoundLibrary sound(sounds);
@@ -104,7 +105,7 @@ int main(int argc, char** argv) {
     std::printf("cancel_ms %.1f busy_after %d\n", since(t0) * 1000, background.busy() ? 1 : 0);
     ask.stop();
 
-    form.dispatchMenu("START");  // a game between two people, 先手 to move
+    // The record's first position, 先手 to move (a new game would open its box).
     t0 = std::chrono::steady_clock::now();
     form.menuClicked("HINT");
     std::printf("hint_ms %.0f budget_ms %d found %d\n", since(t0) * 1000, kHintMs,

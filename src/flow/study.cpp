@@ -87,7 +87,9 @@ void Study::start_study() {
 }
 
 void Study::computer_thinks() {
-    if (task_ == Task::study) stop_task();
+    if (task_ != Task::study) return;
+    stop_task();
+    studied_ = Position{};  // the next event starts 検討 again, moved or not
 }
 
 void Study::after_event() {
