@@ -93,7 +93,8 @@ void Study::computer_thinks() {
 }
 
 void Study::after_event() {
-    if (form_.quit_requested()) return;
+    // Esc reaches the window while a hint is searched; nothing has moved then.
+    if (form_.quit_requested() || hinting_) return;
     if (hint_ && !(position_in_view() == hinted_)) erase_hint();
     if (background_ == nullptr) return;
     if (studying_ && task_ == Task::none && !computer_to_move() &&

@@ -35,7 +35,7 @@ inline constexpr int kStudyMs = 120'000;
 // The last hint shown.
 struct Hint {
     Move move;
-    int score = 0;  // the side to move's view
+    int score = 0;     // the side to move's view
     std::string text;  // the move in the window's notation
 };
 

@@ -20,7 +20,7 @@ constexpr double kHintLine = 0.7;
 // The cell a move starts from: its board square, or its piece on a stand.
 Cell source_cell(const Move& m) {
     if (m.x1 == TEKI_MOCHI_X) return {m.x1, 8 - m.y1};  // y1 is the kind
-    return {m.x1, m.y1};                                 // a board square or the stand row
+    return {m.x1, m.y1};                                // a board square or the stand row
 }
 
 }  // namespace

@@ -70,8 +70,8 @@ std::string Study::review_text() const {
         std::snprintf(head, sizeof head, "%3d手目 ", r.ply);
         text += head;
         text += 変換_指し手(before, r.move);
-        text += "  評価値 " + score_text(r.score_after) + " (先手 " + percent_text(r.win_after) +
-                ")";
+        text +=
+            "  評価値 " + score_text(r.score_after) + " (先手 " + percent_text(r.win_after) + ")";
         if (r.grade != Grade::none) text += "  " + std::string(grade_name(r.grade));
         if (r.best.piece != KARA) text += "  最善 " + 変換_指し手(before, r.best);
         text += "\n";

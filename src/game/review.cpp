@@ -125,8 +125,8 @@ std::vector<MoveReview> review_game(Analyst& analyst, const RecordedGame& game,
         r.score_after = sente_view(after, evals[i].score);
         r.win_before = win_percent(r.score_before);
         r.win_after = win_percent(r.score_after);
-        const double fall = before.teban == TEBAN_SENTE ? r.win_before - r.win_after
-                                                        : r.win_after - r.win_before;
+        const double fall =
+            before.teban == TEBAN_SENTE ? r.win_before - r.win_after : r.win_after - r.win_before;
         if (!(r.move == r.best)) r.grade = grade_for_fall(fall);
         review.push_back(r);
     }

@@ -38,8 +38,8 @@ RecordedGame recorded_game(const GameState& g, const History& h);
 struct MoveReview {
     int ply = 0;  // 1 for the first move
     Move move;
-    Move best;              // the search's choice before it (piece KARA when none)
-    int score_before = 0;   // 先手's view, before and after the move
+    Move best;             // the search's choice before it (piece KARA when none)
+    int score_before = 0;  // 先手's view, before and after the move
     int score_after = 0;
     double win_before = 0;  // 先手's win percentage, before and after
     double win_after = 0;

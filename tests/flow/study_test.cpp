@@ -1,9 +1,10 @@
 // ヒント, 検討 and 棋譜解析 through the window's menu, on the recording
 // platform: what the board, the panel and the game show afterwards.
+#include "flow/study.h"
+
 #include <chrono>
 #include <thread>
 
-#include "flow/study.h"
 #include "flow_fixture.h"
 #include "platform/recording_analysis.h"
 
@@ -131,7 +132,8 @@ TEST_F(StudyTest, ReviewJudgesEveryMoveAndLeavesTheGameAlone) {
     study.panel.events()->graphClicked(0);
     EXPECT_EQ(form.g.kifu_genzai, 0);
     study.panel.events()->copyClicked();
-    EXPECT_NE(study.clipboard.text().find("  3手目 ▲"), std::string::npos) << study.clipboard.text();
+    EXPECT_NE(study.clipboard.text().find("  3手目 ▲"), std::string::npos)
+        << study.clipboard.text();
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The computer's answers as a learner meets them: the grades of a fall in the
 // win percentage, a win in one found, and a planted blunder judged.
+#include "game/analysis.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 
 #include "core/rules.h"
-#include "game/analysis.h"
 #include "game/review.h"
 #include "support/sfen_position.h"
 
@@ -18,10 +19,9 @@ TEST(GradeTest, FallsBetweenTheThresholds) {
     const struct {
         double fall;
         Grade grade;
-    } cases[] = {{-30, Grade::none},  {4.9, Grade::none},    {5, Grade::緩手},
-                 {9.9, Grade::緩手},  {10, Grade::疑問手},   {19.9, Grade::疑問手},
-                 {20, Grade::悪手},   {49.9, Grade::悪手},   {50, Grade::大悪手},
-                 {100, Grade::大悪手}};
+    } cases[] = {{-30, Grade::none},  {4.9, Grade::none},    {5, Grade::緩手},  {9.9, Grade::緩手},
+                 {10, Grade::疑問手}, {19.9, Grade::疑問手}, {20, Grade::悪手}, {49.9, Grade::悪手},
+                 {50, Grade::大悪手}, {100, Grade::大悪手}};
     for (const auto& c : cases) EXPECT_EQ(grade_for_fall(c.fall), c.grade) << c.fall;
 }
 
@@ -90,7 +90,8 @@ TEST(ReviewTest, StopsWhenTold) {
             if (done == 2) stop = true;
         });
     EXPECT_EQ(told, 2);
-    EXPECT_EQ(r.size(), 1u);  // the first move only: the position after the second was never reached
+    EXPECT_EQ(r.size(),
+              1u);  // the first move only: the position after the second was never reached
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The evaluation graph as painted: a point for every position, wherever the
 // line runs, at any size and pixel ratio.
+#include "platform/qt/eval_graph.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/qt/eval_graph.h"
 #include "qt_test_app.h"
 
 namespace murokan::platform {

@@ -58,9 +58,8 @@ void cmd_analyse(Context& ctx, const Args& args) {
     const Study& study = ctx.form->study();
     for (const MoveReview& r : study.reviewed()) {
         const std::string_view grade = grade_name(r.grade);
-        print(ctx, "ply " + std::to_string(r.ply) + " move " + format_usi_move(r.move) +
-                       " score " + std::to_string(r.score_after) + " win " +
-                       win_text(r.win_after) + " grade " +
+        print(ctx, "ply " + std::to_string(r.ply) + " move " + format_usi_move(r.move) + " score " +
+                       std::to_string(r.score_after) + " win " + win_text(r.win_after) + " grade " +
                        (grade.empty() ? std::string("-") : std::string(grade)) + " best " +
                        (r.best.piece == KARA ? std::string("-") : format_usi_move(r.best)));
     }
