@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
+#include <optional>
 
 #include "core/rules.h"
+#include "game/player.h"
 #include "game/review.h"
 #include "support/sfen_position.h"
 
@@ -92,6 +95,31 @@ TEST(ReviewTest, StopsWhenTold) {
     EXPECT_EQ(told, 2);
     EXPECT_EQ(r.size(),
               1u);  // the first move only: the position after the second was never reached
+}
+
+// The history keeps positions only; every move of a played game is found again.
+TEST(RecordedGameTest, FindsEveryMoveOfAPlayedGame) {
+    GameState g = test::from_sfen(kStartSfen);
+    History h;
+    初期設定_棋譜(g, h);
+    PlayerOptions o;
+    o.seed = 5;
+    const std::unique_ptr<Player> player = make_player(kRandomLevel, o);
+    std::vector<Move> played;
+    for (int i = 0; i < 80 && g.shuukyoku == 0; ++i) {
+        const std::optional<Move> m = player->choose(g);
+        if (!m) break;
+        手順保存(g, h, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                 0);  // the position before the move, as the game stores it
+        make_move(g, *m);
+        g.kifu_genzai += 1;
+        played.push_back(*m);
+    }
+    ASSERT_GT(played.size(), 20u);  // a king falls after 35 plies
+    const RecordedGame game = recorded_game(g, h);
+    EXPECT_EQ(game.moves, played);
+    ASSERT_EQ(game.positions.size(), played.size() + 1);
+    EXPECT_TRUE(game.positions.back() == settled_position(g));
 }
 
 }  // namespace
