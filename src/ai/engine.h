@@ -78,6 +78,9 @@ class Searcher {
     // positions of the game so far.
     void new_game();
 
+    // What the searches so far stored, for reading their best line back.
+    const TranspositionTable& table() const { return tt_; }
+
   private:
     struct Frame;
 

@@ -15,7 +15,10 @@
 #include "app/quit_signals.h"
 #include "app/working_folder.h"
 #include "flow/form1.h"
+#include "platform/qt/analysis_panel_qt.h"
 #include "platform/qt/app_icon.h"
+#include "platform/qt/qt_background.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
 #include "platform/qt/window_placement.h"
@@ -95,12 +98,18 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(murokan::platform::appIcon());
     murokan::platform::SdlSoundLibrary sound;
     murokan::platform::QtPlatform qt(sound);
+    // 検討 and 棋譜解析: their panel beside the board, their thread, the
+    // clipboard; made before Form1, which stops their work when it goes.
+    murokan::platform::AnalysisPanelQt analysis_panel(qt.window(), [&qt] { return qt.waiting(); });
+    murokan::platform::QtBackground background;
+    murokan::platform::QtClipboard clipboard;
     murokan::Form1 form(qt.platform());
     qt.setSink(&form);
     // The record panel's controls over the canvas; input waits like the window's.
     murokan::platform::RecordPanelQt panel(qt.window().canvasWidget(),
                                            [&qt] { return qt.waiting(); });
     form.attachRecordPanel(panel);
+    form.attachStudy(analysis_panel, background, clipboard);
     quit_signals.watch([&qt] { return qt.window().close(); });
     form.Form_Load();
     if (form.quit_requested()) return 0;

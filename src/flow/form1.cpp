@@ -1,6 +1,8 @@
 // Form1's construction, its window events and the small helpers every handler uses.
 #include "flow/form1.h"
 
+#include "flow/study.h"
+
 namespace murokan {
 
 Form1::Form1(platform::Platform& platform)
@@ -8,10 +10,12 @@ Form1::Form1(platform::Platform& platform)
       screen(
           ScreenLinks{pf.canvas, pf.dialogs, pf.clock, pf.sound, oto_shoumetsu, pf.menu, g, opt}) {
     build_menu();
+    study_ = std::make_shared<Study>(*this);
 }
 
 void Form1::keyPress(int code) {
     Form_KeyPress(code);
+    study_->after_event();
 }
 void Form1::timerTick() {
     Timer1_Timer();

@@ -17,6 +17,9 @@
 #include "core/movegen.h"
 #include "game/game.h"
 #include "game/player.h"
+#include "platform/analysis_panel.h"
+#include "platform/background.h"
+#include "platform/clipboard.h"
 #include "platform/data_folders.h"
 #include "platform/platform.h"
 #include "platform/record_panel.h"
@@ -27,6 +30,8 @@
 #include "ui/screen.h"
 
 namespace murokan {
+
+class Study;
 
 // Who makes a move: the human at the mouse, or the computer.
 enum class Mover : std::uint8_t { human, computer };
@@ -148,6 +153,17 @@ class Form1 : public platform::EventSink {
     void SONOTA_Click();
     void KAISETU_Click();
     void VER_Click();
+
+    // ------------------------------------------------------------ learning from the computer
+    // ヒント, 検討 and 棋譜解析 at the end of the 局面 menu (form1_study.cpp).
+    void HINT_Click();
+    void KENTOU_Click();
+    void KAISEKI_Click();
+    // Gives 検討 and 棋譜解析 their panel, background worker and clipboard;
+    // without them only the hint works.
+    void attachStudy(platform::AnalysisPanel& panel, platform::Background& background,
+                     platform::Clipboard& clipboard);
+    Study& study() { return *study_; }
 
     // ------------------------------------------------------------ helpers of the flow
     // Stops Timer1 / starts it.
@@ -293,6 +309,8 @@ class Form1 : public platform::EventSink {
         Cell from{0, 0};
     };
     DragStart drag_;
+    // Shared rather than unique only so that Study may stay incomplete here.
+    std::shared_ptr<Study> study_;
 };
 
 }  // namespace murokan

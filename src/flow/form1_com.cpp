@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "flow/form1.h"
+#include "flow/study.h"
 
 namespace murokan {
 
@@ -15,6 +16,7 @@ void Form1::com_ban() {
         // The ply limit is told before the computer starts to think.
         if (history_full_refused(game, Mover::computer)) return;
     }
+    study_->computer_thinks();  // 検討 would take a core from the computer
 
     g.kaishi_byou = Timer();
     if (keika_on()) timer_start();

@@ -2,6 +2,7 @@
 // another cell the second, with the same button, so a drag goes through
 // exactly the steps, messages and sounds of two clicks.
 #include "flow/form1.h"
+#include "flow/study.h"
 
 namespace murokan {
 
@@ -36,6 +37,7 @@ void Form1::mouseDown(int button, double x, double y) {
     if (picture != KARA || on_hand_stand(at)) drag_ = {button, at};
     pf.canvas.dragPicture(picture);
     Form_MouseDown(button, 0, x, y);
+    study_->after_event();
 }
 
 // Releasing on the pressed cell leaves the press as the only click.
@@ -46,6 +48,7 @@ void Form1::mouseUp(int button, double x, double y) {
     if (d.button == 0 || button != d.button || quit_requested_) return;
     if (cell_at(x, y) == d.from) return;
     Form_MouseDown(button, 0, x, y);
+    study_->after_event();
 }
 
 }  // namespace murokan

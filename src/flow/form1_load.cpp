@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "flow/form1.h"
+#include "flow/study.h"
 
 namespace murokan {
 
@@ -53,6 +54,7 @@ void Form1::終了処理() {
 
 void Form1::end_program() {
     think_stop_ = true;  // a search in progress ends at once
+    study_->stop_all();
     終了処理();
     quit_requested_ = true;
     pf.app.quit();
@@ -63,6 +65,7 @@ void Form1::OWARI_Click() {
 }
 
 void Form1::Form_KeyPress(int key_ascii) {
+    if (key_ascii == 27 && study_->escape()) return;  // Esc ends a hint's search only
     if (key_ascii == 27) end_program();
 }
 

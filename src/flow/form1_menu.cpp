@@ -4,6 +4,7 @@
 #include <array>
 
 #include "flow/form1.h"
+#include "flow/study.h"
 
 namespace murokan {
 
@@ -40,6 +41,9 @@ constexpr std::array kMenu = {
     MenuEntry{"STOP", "REVERSE", "反転", &Form1::REVERSE_Click},
     MenuEntry{"STOP", "LBEL_UP", "△", &Form1::LBEL_UP_Click},
     MenuEntry{"STOP", "LEBEL_DOWN", "▽", &Form1::LEBEL_DOWN_Click},
+    MenuEntry{"STOP", "HINT", "ヒント", &Form1::HINT_Click, "H"},
+    MenuEntry{"STOP", "KENTOU", "検討", &Form1::KENTOU_Click, "A"},
+    MenuEntry{"STOP", "KAISEKI", "棋譜解析", &Form1::KAISEKI_Click},
 
     MenuEntry{"", "KIFU", "棋譜", &Form1::KIFU_Click},
     MenuEntry{"KIFU", "KIFU_WRITE", "書込", &Form1::KIFU_WRITE_Click, "Ctrl+S"},
@@ -85,6 +89,7 @@ bool Form1::dispatchMenu(std::string_view name) {
 
 void Form1::menuClicked(std::string_view name) {
     dispatchMenu(name);
+    study_->after_event();
 }
 
 // The menus above the item open first, outermost first, so that their own
@@ -95,6 +100,7 @@ void Form1::menuShortcut(std::string_view name) {
     for (const MenuEntry* e = find_entry(name); e && depth < path.size(); e = find_entry(e->parent))
         path[depth++] = e;
     while (depth > 0) (this->*path[--depth]->handler)();
+    study_->after_event();
 }
 
 // Headers and submenu headers that do nothing of their own.

@@ -17,6 +17,8 @@ struct Context {
     Context() : form(std::make_unique<Form1>(window.pf.platform)) {
         window.sink = form.get();
         form->attachRecordPanel(window.panel);  // before Form_Load, as the window does
+        form->attachStudy(window.analysis.panel, window.analysis.background,
+                          window.analysis.clipboard);
     }
 
     std::ostream* out = &std::cout;  // where results and events are written

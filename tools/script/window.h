@@ -6,6 +6,7 @@
 
 #include "platform/fake_record_panel.h"
 #include "platform/platform.h"
+#include "platform/recording_analysis.h"
 #include "platform/recording_platform.h"
 
 namespace murokan::platform {
@@ -28,6 +29,12 @@ struct ScriptWindow {
     platform::EventSink* sink = nullptr;
     // The offscreen picture of everything drawn; made by the first `shot`.
     std::unique_ptr<platform::ImageCanvas> image;
+    // The analysis panel, background work and clipboard of 検討 and 棋譜解析.
+    platform::RecordingAnalysis analysis;
 };
+
+// Makes the one Qt application of the process, on the offscreen platform,
+// unless there is one: pictures and fonts need it (commands_window.cpp).
+void ensureGuiApplication();
 
 }  // namespace murokan::script
