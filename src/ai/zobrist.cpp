@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "core/move_line.h"
+
 namespace murokan {
 
 namespace {
@@ -81,17 +83,9 @@ ZobristKey zobrist_key(const Position& g) {
 
 ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
                          const Move& m) {
-    const auto changed = [&](int x, int y) {
+    for_each_square_a_move_changes(m, [&](int x, int y) {
         key ^= square_key(before.ban[x][y], x, y) ^ square_key(after.ban[x][y], x, y);
-    };
-    if (!m.is_drop()) changed(m.x1, m.y1);
-    // The direction of 取得_進行方向: a knight's jump runs along its diagonal.
-    const int dx = (m.x2 > m.x1) - (m.x2 < m.x1), dy = (m.y2 > m.y1) - (m.y2 < m.y1);
-    for (int x = m.x2, y = m.y2; x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
-         x += dx, y += dy) {
-        changed(x, y);
-        if (m.is_drop() || (dx == 0 && dy == 0)) break;
-    }
+    });
     // A move changes at most two hand counts; comparing all fourteen is as cheap.
     for (int kind = 1; kind <= 7; ++kind) {
         if (before.mochi_ji[kind] != after.mochi_ji[kind]) {
