@@ -40,20 +40,6 @@ int square_index(const Move& m) {
     return (m.x2 - 1) * 9 + (m.y2 - 1);
 }
 
-// What the chain of each move of `list` takes, into taken[]. A promoting
-// move and its plain twin come one after the other and strike alike (the
-// striker is the mover's piece either way), so the twin reuses the forecast.
-void forecast_all(const Position& g, const MoveList& list, int* taken) {
-    for (int i = 0; i < list.count; ++i) {
-        const Move& m = list.moves[i];
-        const Move* prev = i > 0 ? &list.moves[i - 1] : nullptr;
-        const bool twin = prev != nullptr && prev->x1 == m.x1 && prev->y1 == m.y1 &&
-                          prev->x2 == m.x2 && prev->y2 == m.y2 && !m.is_drop();
-        // A drop strikes nothing; asked here, it costs no call.
-        taken[i] = m.is_drop() ? KARA : twin ? taken[i - 1] : forecast_chain_take(g, m);
-    }
-}
-
 // The score of a finished game for the side to move of g.
 int game_over_score(const Position& g, int ply) {
     return g.shuukyoku == g.teban ? kMate - ply : -(kMate - ply);
@@ -119,7 +105,7 @@ bool Searcher::out_of_budget() {
 
 void Searcher::order(const Position& g, Frame& f, const Move& hash_move, int ply) {
     const int enemy = bottom_to_move(g) ? 1 : -1;
-    forecast_all(g, f.list, f.score);
+    forecast_chain_takes(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
         const Move& m = f.list.moves[i];
         const int taken = f.score[i];
@@ -171,7 +157,7 @@ int Searcher::quiesce(Position& g, const BoardSummary& sum, int alpha, int beta,
     generate_board_moves(g, f.list);
     const int enemy = bottom_to_move(g) ? 1 : -1;
     int n = 0;  // captures of enemy pieces gathered at the front
-    forecast_all(g, f.list, f.score);
+    forecast_chain_takes(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
         const int taken = f.score[i];
         if (taken * enemy <= 0) continue;

@@ -46,14 +46,24 @@ constexpr Tables make_tables() {
 constexpr Tables kTables = make_tables();
 
 // Slot of a piece code; KARA and unknown codes key nothing.
-int slot(int code) {
+constexpr int slot(int code) {
     const int a = code < 0 ? -code : code;
     if (a < 10 || a > 81 || a % 10 > 1) return -1;
     return (a / 10 - 1) * 2 + a % 10 + (code < 0 ? 16 : 0);
 }
 
+// slot() of the codes -81..81, looked up rather than worked out per square.
+constexpr int kSlotOffset = 81;
+constexpr std::array<std::int8_t, 2 * kSlotOffset + 1> kSlots = [] {
+    std::array<std::int8_t, 2 * kSlotOffset + 1> t{};
+    for (int c = -kSlotOffset; c <= kSlotOffset; ++c)
+        t[c + kSlotOffset] = static_cast<std::int8_t>(slot(c));
+    return t;
+}();
+
 std::uint64_t square_key(int code, int x, int y) {
-    const int s = slot(code);
+    const unsigned i = static_cast<unsigned>(code + kSlotOffset);
+    const int s = i < kSlots.size() ? kSlots[i] : -1;
     return s < 0 ? 0 : kTables.square[s][x][y];
 }
 
@@ -84,7 +94,8 @@ ZobristKey zobrist_key(const Position& g) {
 ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
                          const Move& m) {
     for_each_square_a_move_changes(m, [&](int x, int y) {
-        key ^= square_key(before.ban[x][y], x, y) ^ square_key(after.ban[x][y], x, y);
+        const int b = before.ban[x][y], a = after.ban[x][y];
+        if (a != b) key ^= square_key(b, x, y) ^ square_key(a, x, y);
     });
     // A move changes at most two hand counts; comparing all fourteen is as cheap.
     for (int kind = 1; kind <= 7; ++kind) {
