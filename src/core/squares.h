@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-
 namespace murokan {
 
 // A square as a number 0..80: (x - 1) * 9 + (y - 1), so that ascending numbers
