@@ -139,9 +139,21 @@ void 対局掃引() {
 
 }  // namespace
 
-// `murokan-bench --signature` prints the signature line alone.
+// `murokan-bench --signature` prints the signature line alone; `--speed` the
+// search speed lines and the signature, without the other benchmarks;
+// `--fixed` the fixed-node line alone (for counting instructions).
 int main(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--signature") {
+        murokan::bench::print_search_signature();
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--fixed") {
+        murokan::bench::print_fixed_node_speed();
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--speed") {
+        murokan::bench::print_search_speed();
+        murokan::bench::print_fixed_node_speed();
         murokan::bench::print_search_signature();
         return 0;
     }
@@ -150,6 +162,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     murokan::bench::print_search_speed();
+    murokan::bench::print_fixed_node_speed();
     murokan::bench::print_search_signature();
     対局掃引();
     return 0;

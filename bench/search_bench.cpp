@@ -24,6 +24,9 @@ constexpr const char* kPositions[] = {
     "3gk4/4s4/4+P4/9/2B6/9/9/5+r3/4K4 w 2Pbgsnl 1",
 };
 
+// The node budget of each search of print_fixed_node_speed.
+constexpr std::int64_t kFixedNodes = 1'000'000;
+
 double cpu_seconds() {
     timespec ts;
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
@@ -52,6 +55,26 @@ void print_search_speed() {
     std::sort(depths.begin(), depths.end());
     std::printf("search nodes_per_second %.0f depth_1s %d\n", nodes / seconds,
                 depths[depths.size() / 2]);
+}
+
+void print_fixed_node_speed() {
+    Searcher searcher;
+    SearchLimits limits;
+    limits.nodes = kFixedNodes;
+    std::int64_t nodes = 0;
+    double seconds = 0, wall = 0;
+    for (const char* sfen : kPositions) {
+        GameState g;
+        if (parse_sfen(sfen, g) != nullptr) std::abort();  // a fixed position must read
+        searcher.new_game();
+        const double t0 = cpu_seconds();
+        const SearchResult r = searcher.search(g, limits);
+        seconds += cpu_seconds() - t0;
+        nodes += r.nodes;
+        wall += r.seconds;
+    }
+    std::printf("search fixed_nodes %lld nodes_per_cpu_second %.0f nodes_per_wall_second %.0f\n",
+                static_cast<long long>(nodes), nodes / seconds, nodes / wall);
 }
 
 }  // namespace murokan::bench

@@ -40,27 +40,14 @@ int square_index(const Move& m) {
     return (m.x2 - 1) * 9 + (m.y2 - 1);
 }
 
-// What the chain of each move of `list` takes, into taken[]. A promoting
-// move and its plain twin come one after the other and strike alike (the
-// striker is the mover's piece either way), so the twin reuses the forecast.
-void forecast_all(const Position& g, const MoveList& list, int* taken) {
-    for (int i = 0; i < list.count; ++i) {
-        const Move& m = list.moves[i];
-        const Move* prev = i > 0 ? &list.moves[i - 1] : nullptr;
-        const bool twin = prev != nullptr && prev->x1 == m.x1 && prev->y1 == m.y1 &&
-                          prev->x2 == m.x2 && prev->y2 == m.y2 && !m.is_drop();
-        taken[i] = twin ? taken[i - 1] : forecast_chain_take(g, m);
-    }
-}
-
 // The score of a finished game for the side to move of g.
 int game_over_score(const Position& g, int ply) {
     return g.shuukyoku == g.teban ? kMate - ply : -(kMate - ply);
 }
 
 // The enemy king of the side to move can be struck this very move.
-bool can_take_king(const Position& g) {
-    return king_strikes(g, bottom_to_move(g) ? OU : -OU) > 0;
+bool can_take_king(const Position& g, const BoardSummary& sum) {
+    return king_strikes(g, sum, bottom_to_move(g) ? OU : -OU) > 0;
 }
 
 }  // namespace
@@ -118,7 +105,7 @@ bool Searcher::out_of_budget() {
 
 void Searcher::order(const Position& g, Frame& f, const Move& hash_move, int ply) {
     const int enemy = bottom_to_move(g) ? 1 : -1;
-    forecast_all(g, f.list, f.score);
+    forecast_chain_takes(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
         const Move& m = f.list.moves[i];
         const int taken = f.score[i];
@@ -155,12 +142,13 @@ void Searcher::remember_cutoff(const Move& m, int depth, int ply) {
     }
 }
 
-int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
+int Searcher::quiesce(Position& g, const BoardSummary& sum, int alpha, int beta, int ply,
+                      int qdepth) {
     ++nodes_;
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
     int strikes = 0;
-    const int stand = eval_.evaluate(g, &strikes);
+    const int stand = eval_.evaluate(g, sum, &strikes);
     if (strikes > 0) return kMate - ply - 1;  // the enemy king can be taken
     if (stand >= beta || ply >= kMaxPly - 1 || qdepth >= kMaxQDepth) return stand;
     if (stand > alpha) alpha = stand;
@@ -169,7 +157,7 @@ int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     generate_board_moves(g, f.list);
     const int enemy = bottom_to_move(g) ? 1 : -1;
     int n = 0;  // captures of enemy pieces gathered at the front
-    forecast_all(g, f.list, f.score);
+    forecast_chain_takes(g, f.list, f.score);
     for (int i = 0; i < f.list.count; ++i) {
         const int taken = f.score[i];
         if (taken * enemy <= 0) continue;
@@ -182,7 +170,8 @@ int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
         pick(f, i);
         Position child = g;
         make_move(child, f.list.moves[i]);
-        const int s = -quiesce(child, -beta, -alpha, ply + 1, qdepth + 1);
+        const BoardSummary cs = eval_.summarize_after(sum, g, child, f.list.moves[i]);
+        const int s = -quiesce(child, cs, -beta, -alpha, ply + 1, qdepth + 1);
         if (aborted_) return 0;
         if (s > best) {
             best = s;
@@ -193,19 +182,19 @@ int Searcher::quiesce(Position& g, int alpha, int beta, int ply, int qdepth) {
     return best;
 }
 
-int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int beta, int ply,
-                      bool allow_null) {
-    if (depth <= 0) return quiesce(g, alpha, beta, ply, 0);
+int Searcher::negamax(Position& g, ZobristKey key, const BoardSummary& sum, int depth, int alpha,
+                      int beta, int ply, bool allow_null) {
+    if (depth <= 0) return quiesce(g, sum, alpha, beta, ply, 0);
     ++nodes_;
     if (g.shuukyoku != 0) return game_over_score(g, ply);
     if (out_of_budget()) return 0;
-    if (can_take_king(g)) return kMate - ply - 1;
+    if (can_take_king(g, sum)) return kMate - ply - 1;
     if (repeats(key, ply)) {
         // Even plies: the searching side.
         return ply % 2 == 0 ? -limits_.contempt : limits_.contempt;
     }
     path_[ply] = key;
-    if (ply >= kMaxPly - kMaxQDepth - 2) return eval_.evaluate(g);
+    if (ply >= kMaxPly - kMaxQDepth - 2) return eval_.evaluate(g, sum);
 
     const int alpha_in = alpha;
     Move hash_move;
@@ -224,12 +213,12 @@ int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int bet
     // Null move: if passing still holds beta, a real move will too. Not when
     // the own king can be struck (passing would lose it at once).
     if (limits_.prune && allow_null && depth >= 3 && beta < kMateBound &&
-        king_strikes(g, bottom_to_move(g) ? -OU : OU) == 0 && eval_.evaluate(g) >= beta) {
+        king_strikes(g, sum, bottom_to_move(g) ? -OU : OU) == 0 && eval_.evaluate(g, sum) >= beta) {
         Position passed = g;
         passed.teban = -passed.teban;
         const int r = depth >= 6 ? 3 : 2;
-        const int s =
-            -negamax(passed, zobrist_pass(key), depth - 1 - r, -beta, -beta + 1, ply + 1, false);
+        const int s = -negamax(passed, zobrist_pass(key), sum, depth - 1 - r, -beta, -beta + 1,
+                               ply + 1, false);
         if (aborted_) return 0;
         if (s >= beta) return s >= kMateBound ? beta : s;
     }
@@ -240,7 +229,7 @@ int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int bet
         // No move at all: the turn passes.
         Position passed = g;
         passed.teban = -passed.teban;
-        return -negamax(passed, zobrist_pass(key), depth - 1, -beta, -alpha, ply + 1, false);
+        return -negamax(passed, zobrist_pass(key), sum, depth - 1, -beta, -alpha, ply + 1, false);
     }
     order(g, f, hash_move, ply);
 
@@ -257,19 +246,22 @@ int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int bet
         Position child = g;
         make_move(child, m);
         const ZobristKey ck = zobrist_after(key, g, child, m);
+        // The child probes the table once it has looked at the position.
+        if (limits_.use_tt && depth > 1) tt_.prefetch(ck);
+        const BoardSummary cs = eval_.summarize_after(sum, g, child, m);
         int s;
         if (i == 0) {
-            s = -negamax(child, ck, depth - 1, -beta, -alpha, ply + 1, true);
+            s = -negamax(child, ck, cs, depth - 1, -beta, -alpha, ply + 1, true);
         } else {
             int reduce = 0;
             if (limits_.prune && quiet && depth >= 3 && i >= 3)
                 reduce = i >= 12 && depth >= 5 ? 2 : 1;
-            s = -negamax(child, ck, depth - 1 - reduce, -alpha - 1, -alpha, ply + 1, true);
+            s = -negamax(child, ck, cs, depth - 1 - reduce, -alpha - 1, -alpha, ply + 1, true);
             if (s > alpha && reduce > 0 && !aborted_) {
-                s = -negamax(child, ck, depth - 1, -alpha - 1, -alpha, ply + 1, true);
+                s = -negamax(child, ck, cs, depth - 1, -alpha - 1, -alpha, ply + 1, true);
             }
             if (s > alpha && s < beta && !aborted_) {
-                s = -negamax(child, ck, depth - 1, -beta, -alpha, ply + 1, true);
+                s = -negamax(child, ck, cs, depth - 1, -beta, -alpha, ply + 1, true);
             }
         }
         if (aborted_) return 0;
@@ -292,7 +284,8 @@ int Searcher::negamax(Position& g, ZobristKey key, int depth, int alpha, int bet
     return best;
 }
 
-int Searcher::root(Position& g, ZobristKey key, int depth, int alpha, int beta, Move& best) {
+int Searcher::root(Position& g, ZobristKey key, const BoardSummary& sum, int depth, int alpha,
+                   int beta, Move& best) {
     Frame& f = frames_[0];
     int best_score = -kInfinity;
     int best_index = -1;
@@ -301,13 +294,14 @@ int Searcher::root(Position& g, ZobristKey key, int depth, int alpha, int beta, 
         Position child = g;
         make_move(child, m);
         const ZobristKey ck = zobrist_after(key, g, child, m);
+        const BoardSummary cs = eval_.summarize_after(sum, g, child, m);
         int s;
         if (i == 0) {
-            s = -negamax(child, ck, depth - 1, -beta, -alpha, 1, true);
+            s = -negamax(child, ck, cs, depth - 1, -beta, -alpha, 1, true);
         } else {
-            s = -negamax(child, ck, depth - 1, -alpha - 1, -alpha, 1, true);
+            s = -negamax(child, ck, cs, depth - 1, -alpha - 1, -alpha, 1, true);
             if (s > alpha && s < beta && !aborted_) {
-                s = -negamax(child, ck, depth - 1, -beta, -alpha, 1, true);
+                s = -negamax(child, ck, cs, depth - 1, -beta, -alpha, 1, true);
             }
         }
         if (aborted_) break;
@@ -348,6 +342,7 @@ SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
     generate_moves(g, f.list);
     if (f.list.count == 0) return result;
     const ZobristKey key = zobrist_key(g);
+    const BoardSummary sum = eval_.summarize(g);
     path_[0] = key;
     if (seen_.size() < seen_.capacity()) seen_.push_back(key);
     seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
@@ -358,7 +353,7 @@ SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
     if (f.list.count > 1) {
         for (int depth = 1; depth <= limits.depth && depth < kMaxPly - kMaxQDepth - 2; ++depth) {
             Move best;
-            const int s = root(g, key, depth, -kInfinity, kInfinity, best);
+            const int s = root(g, key, sum, depth, -kInfinity, kInfinity, best);
             if (s == -kInfinity) break;  // stopped before one move was searched through
             result.move = best;
             result.score = s;

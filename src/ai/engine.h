@@ -84,10 +84,11 @@ class Searcher {
   private:
     struct Frame;
 
-    int negamax(Position& g, ZobristKey key, int depth, int alpha, int beta, int ply,
-                bool allow_null);
-    int quiesce(Position& g, int alpha, int beta, int ply, int qdepth);
-    int root(Position& g, ZobristKey key, int depth, int alpha, int beta, Move& best);
+    int negamax(Position& g, ZobristKey key, const BoardSummary& sum, int depth, int alpha,
+                int beta, int ply, bool allow_null);
+    int quiesce(Position& g, const BoardSummary& sum, int alpha, int beta, int ply, int qdepth);
+    int root(Position& g, ZobristKey key, const BoardSummary& sum, int depth, int alpha, int beta,
+             Move& best);
     void order(const Position& g, Frame& f, const Move& hash_move, int ply);
     static void pick(Frame& f, int i);
     static void sort_rest(Frame& f, int from);

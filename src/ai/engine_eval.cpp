@@ -30,6 +30,8 @@
 
 #include <string>
 
+#include "core/move_line.h"
+#include "core/move_patterns.h"
 #include "core/movegen.h"
 #include "core/rules.h"
 
@@ -75,26 +77,47 @@ KingDoors king_doors(const Position& g, int kx, int ky, int enemy) {
     return d;
 }
 
+// The squares within two steps of each square (itself left out), and how far
+// (1 or 2, the larger of the column and row distances) each lies.
+struct Neighbourhood {
+    Squares near[81] = {};
+    std::int8_t distance[81][81] = {};
+};
+
+constexpr Neighbourhood make_neighbourhood() {
+    Neighbourhood n;
+    for (int i = 0; i < 81; ++i) {
+        for (int j = 0; j < 81; ++j) {
+            const int dx = square_x(i) - square_x(j), dy = square_y(i) - square_y(j);
+            const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+            const int far = ax > ay ? ax : ay;
+            n.distance[i][j] = static_cast<std::int8_t>(far);
+            if (far >= 1 && far <= 2) n.near[i] |= square_bit(j);
+        }
+    }
+    return n;
+}
+
+constexpr Neighbourhood kNeighbourhood = make_neighbourhood();
+
 // Pieces gathered round the enemy king, top side's view: 2 for each piece
-// next to it, 1 for each two squares away. Only the squares within two of a
+// next to it, 1 for each two squares away. Only the pieces within two of a
 // king can count, so only those are looked at.
-int tropism(const Position& g, int tx, int ty, int bx, int by) {
+int tropism(const Position& g, const BoardSummary& s) {
     int t = 0;
     // Top pieces round the bottom king count for the top side, bottom pieces
     // round the top king against it.
-    const auto near_king = [&](int kx, int ky, int sign) {
-        for (int x = kx - 2; x <= kx + 2; ++x) {
-            for (int y = ky - 2; y <= ky + 2; ++y) {
-                if (!on_board(x, y)) continue;
-                const int c = g.ban[x][y];
-                if (c * sign <= 0 || c == OU || c == -OU) continue;
-                const int dx = x > kx ? x - kx : kx - x, dy = y > ky ? y - ky : ky - y;
-                t += sign * (3 - (dx > dy ? dx : dy));
-            }
+    const auto near_king = [&](int kx, int ky, Squares pieces, int sign) {
+        const int king = square_index(kx, ky);
+        for (Squares near = pieces & kNeighbourhood.near[king]; near != 0; near &= near - 1) {
+            const int i = lowest_square(near);
+            const int c = g.ban[square_x(i)][square_y(i)];
+            if (c == OU || c == -OU) continue;
+            t += sign * (3 - kNeighbourhood.distance[king][i]);
         }
     };
-    near_king(bx, by, 1);
-    near_king(tx, ty, -1);
+    near_king(s.bx, s.by, s.top_pieces, 1);
+    near_king(s.tx, s.ty, s.bottom_pieces, -1);
     return t;
 }
 
@@ -123,6 +146,13 @@ int king_strikes(const Position& g, int king_code) {
         }
     }
     return 0;
+}
+
+int king_strikes(const Position& g, const BoardSummary& s, int king_code) {
+    const bool top = king_code == OU;
+    // king_strikes reads the first of several kings; one king is the same.
+    if ((top ? s.top_kings : s.bottom_kings) != 1) return king_strikes(g, king_code);
+    return king_doors(g, top ? s.tx : s.bx, top ? s.ty : s.by, top ? -1 : 1).threats;
 }
 
 namespace {
@@ -159,22 +189,56 @@ int Evaluator::material(const Position& g) const {
     return bottom_to_move(g) ? -s : s;
 }
 
-// One pass over the board gathers the material and finds both kings.
-int Evaluator::evaluate(const Position& g, int* enemy_strikes) {
-    const bool bottom = bottom_to_move(g);
-    int board_sum = 0;
-    int tx = 0, ty = 0, bx = 0, by = 0;
-    int top_kings = 0, bottom_kings = 0;
+BoardSummary Evaluator::summarize(const Position& g) const {
+    BoardSummary s;
     for (int x = 1; x <= BAN_SIZE; ++x) {
         for (int y = 1; y <= BAN_SIZE; ++y) {
             // No test for the empty square (its value is 0): on a board
             // of scattered pieces that branch is a coin toss.
             const int c = g.ban[x][y];
-            if (c == OU) tx = x, ty = y, ++top_kings;
-            if (c == -OU) bx = x, by = y, ++bottom_kings;
-            board_sum += piece_value(c);
+            if (c == OU) s.tx = x, s.ty = y, ++s.top_kings;
+            if (c == -OU) s.bx = x, s.by = y, ++s.bottom_kings;
+            s.material += piece_value(c);
+            if (c > 0) s.top_pieces |= square_bit(square_index(x, y));
+            if (c < 0) s.bottom_pieces |= square_bit(square_index(x, y));
         }
     }
+    return s;
+}
+
+BoardSummary Evaluator::summarize_after(const BoardSummary& s, const Position& before,
+                                        const Position& after, const Move& m) const {
+    BoardSummary r = s;
+    bool top_moved = false, bottom_moved = false;  // a king left or reached a square
+    bool top_placed = false, bottom_placed = false;
+    for_each_square_a_move_changes(m, [&](int x, int y) {
+        const int b = before.ban[x][y], a = after.ban[x][y];
+        if (a == b) return;
+        r.material += piece_value(a) - piece_value(b);
+        const Squares bit = square_bit(square_index(x, y));
+        r.top_pieces &= ~bit;
+        r.bottom_pieces &= ~bit;
+        if (a > 0) r.top_pieces |= bit;
+        if (a < 0) r.bottom_pieces |= bit;
+        if (b == OU) --r.top_kings, top_moved = true;
+        if (b == -OU) --r.bottom_kings, bottom_moved = true;
+        if (a == OU) ++r.top_kings, r.tx = x, r.ty = y, top_moved = top_placed = true;
+        if (a == -OU) ++r.bottom_kings, r.bx = x, r.by = y, bottom_moved = bottom_placed = true;
+    });
+    // A king gone, or one of several moved: which square is the last in
+    // column-then-row order takes a look at the whole board.
+    if ((top_moved && !(top_placed && r.top_kings == 1)) ||
+        (bottom_moved && !(bottom_placed && r.bottom_kings == 1))) {
+        return summarize(after);
+    }
+    return r;
+}
+
+int Evaluator::evaluate(const Position& g, const BoardSummary& sum, int* enemy_strikes) {
+    const bool bottom = bottom_to_move(g);
+    const int board_sum = sum.material;
+    const int tx = sum.tx, ty = sum.ty, bx = sum.bx, by = sum.by;
+    const int top_kings = sum.top_kings, bottom_kings = sum.bottom_kings;
     int in_hand = 0;
     for (int k = 1; k <= 7; ++k) {
         in_hand += (g.mochi_teki[k] - g.mochi_ji[k]) * w_.board[k] * w_.hand_percent / 100;
@@ -197,8 +261,7 @@ int Evaluator::evaluate(const Position& g, int* enemy_strikes) {
         const bool alone = (bottom ? top_kings : bottom_kings) == 1;
         *enemy_strikes = alone ? strikes : king_strikes(g, bottom ? OU : -OU);
     }
-    if (w_.king_tropism != 0 && tx != 0 && bx != 0)
-        top += tropism(g, tx, ty, bx, by) * w_.king_tropism;
+    if (w_.king_tropism != 0 && tx != 0 && bx != 0) top += tropism(g, sum) * w_.king_tropism;
     if (w_.king_attack != 0 || w_.mobility != 0) {
         Position surveyed = g;  // the survey records the kings' squares in it
         勢力調査(surveyed, maps_);

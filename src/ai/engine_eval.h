@@ -6,7 +6,9 @@
 #include <cstdint>
 
 #include "ai/maps.h"
+#include "core/movegen.h"
 #include "core/position.h"
+#include "core/squares.h"
 
 namespace murokan {
 
@@ -45,6 +47,22 @@ inline constexpr int kMateBound = kMate - 1000;  // scores beyond this are mates
 // king jammed behind (by a piece or the edge). Such a move takes the king.
 int king_strikes(const Position& g, int king_code);
 
+// What the evaluation reads of the whole board: the material standing on it
+// and where the kings are. The search keeps it move by move, so that a
+// position is scored without a pass over all 81 squares.
+struct BoardSummary {
+    int material = 0;  // the board pieces' values, top side's view
+    // Each side's king: its square (0, 0 without one; with several, the last
+    // in column-then-row order) and how many stand.
+    int tx = 0, ty = 0, bx = 0, by = 0;
+    int top_kings = 0, bottom_kings = 0;
+    Squares top_pieces = 0, bottom_pieces = 0;  // the squares of each side's pieces
+    friend bool operator==(const BoardSummary&, const BoardSummary&) = default;
+};
+
+// king_strikes, with `s` the summary of g.
+int king_strikes(const Position& g, const BoardSummary& s, int king_code);
+
 // The evaluation with its scratch maps; one per searcher, allocation-free.
 class Evaluator {
   public:
@@ -53,7 +71,17 @@ class Evaluator {
     // The score of g for the side to move (g.teban). With `enemy_strikes`,
     // also king_strikes of the enemy king of the side to move, which the
     // score works out on its way.
-    int evaluate(const Position& g, int* enemy_strikes = nullptr);
+    int evaluate(const Position& g, int* enemy_strikes = nullptr) {
+        return evaluate(g, summarize(g), enemy_strikes);
+    }
+    // The same score, with `s` the summary of g.
+    int evaluate(const Position& g, const BoardSummary& s, int* enemy_strikes = nullptr);
+    // The summary of g, from every square.
+    BoardSummary summarize(const Position& g) const;
+    // The summary of `after`, which is `before` (summary `s`) with `m` made,
+    // from the squares the move can change.
+    BoardSummary summarize_after(const BoardSummary& s, const Position& before,
+                                 const Position& after, const Move& m) const;
     // Material alone (board and hands), for the side to move.
     int material(const Position& g) const;
 

@@ -23,12 +23,12 @@ bool 飛か竜MAN(int code) {
 
 // The piece on T stands between a bottom rook or dragon and the top king, both
 // directly adjacent to it on row ty.
-bool 飛と王の間(const GameState& g, int tx, int ty) {
+bool 飛と王の間(const Position& g, int tx, int ty) {
     return (飛か竜MAN(g.ban[tx - 1][ty]) && g.ban[tx + 1][ty] == OU) ||
            (飛か竜MAN(g.ban[tx + 1][ty]) && g.ban[tx - 1][ty] == OU);
 }
 
-double 盤評価_素点(GameState& g, ComState& c, int piece, int fx, int fy, int tx, int ty) {
+double 盤評価_素点(Position& g, ComState& c, int level, int piece, int fx, int fy, int tx, int ty) {
     InfluenceMaps& m = c.maps;
     double s = 0;
 
@@ -100,7 +100,7 @@ double 盤評価_素点(GameState& g, ComState& c, int piece, int fx, int fy, in
 
     // 8. Piece-specific rules, skipped at level 2 and for promoted lance,
     // knight and silver.
-    if (g.com_level != 2 && piece != KYOU_NARI && piece != KEI_NARI && piece != GIN_NARI) {
+    if (level != 2 && piece != KYOU_NARI && piece != KEI_NARI && piece != GIN_NARI) {
         s = 盤評価_駒別(g, c, s, piece, fx, fy, tx, ty);
     }
     return s;
@@ -108,8 +108,8 @@ double 盤評価_素点(GameState& g, ComState& c, int piece, int fx, int fy, in
 
 }  // namespace
 
-double 盤評価(GameState& g, ComState& c, int piece, int fx, int fy, int tx, int ty) {
-    return 十分位に丸め(盤評価_素点(g, c, piece, fx, fy, tx, ty));
+double 盤評価(Position& g, ComState& c, int level, int piece, int fx, int fy, int tx, int ty) {
+    return 十分位に丸め(盤評価_素点(g, c, level, piece, fx, fy, tx, ty));
 }
 
 }  // namespace murokan

@@ -16,10 +16,16 @@ namespace murokan {
 inline constexpr double HYOUKA_TSUMI = 9998;
 inline constexpr double HYOUKA_KINSHI = -9998;
 
-// Score of the trial move: the higher, the better for the computer. Scores are
-// multiples of 0.1, returned exactly rounded to the nearest tenth so that equal
-// scores compare equal. g.ban is restored before return (probes lift pieces).
-double 盤評価(GameState& g, ComState& c, int piece, int fx, int fy, int tx, int ty);
+// Score of the trial move at strength `level` (1-3): the higher, the better
+// for the computer. Scores are multiples of 0.1, returned exactly rounded to
+// the nearest tenth so that equal scores compare equal. g.ban is restored
+// before return (probes lift pieces).
+double 盤評価(Position& g, ComState& c, int level, int piece, int fx, int fy, int tx, int ty);
+
+// The same at the window's level, g.com_level.
+inline double 盤評価(GameState& g, ComState& c, int piece, int fx, int fy, int tx, int ty) {
+    return 盤評価(g, c, g.com_level, piece, fx, fy, tx, ty);
+}
 
 // Whole-board threat judgement added to every trial: threats around the top
 // king, hanging top pieces, and drops the bottom side could make. The trial

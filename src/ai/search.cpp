@@ -13,23 +13,23 @@ namespace {
 
 constexpr double kSaiteiten = -99999;  // below every score 盤評価 can give
 
-int 王距離(const GameState& g, int fx, int fy) {
+int 王距離(const Position& g, int fx, int fy) {
     return std::max(std::abs(g.ji_ou_x - fx), std::abs(g.ji_ou_y - fy));
 }
 
 // Surveys the trial position now on the board and scores it with `piece` on
 // the destination.
-double 試し評価(GameState& g, ComState& c, int piece, const Move& m, int* n) {
+double 試し評価(Position& g, ComState& c, int level, int piece, const Move& m, int* n) {
     勢力調査(g, c.maps);
     if (n != nullptr) ++*n;
-    return 盤評価(g, c, piece, m.x1, m.y1, m.x2, m.y2);
+    return 盤評価(g, c, level, piece, m.x1, m.y1, m.x2, m.y2);
 }
 
 // A board move: both forms are scored where promotion is optional. Pawns,
 // bishops and rooks always promote when they may (keeping the better score);
 // lances, knights and silvers promote only when that scores strictly higher,
 // or when they could never move again unpromoted.
-double 盤上手の評価(GameState& g, ComState& c, Move& m, int* n) {
+double 盤上手の評価(Position& g, ComState& c, int level, Move& m, int* n) {
     const int p = m.piece;
     c.ugoku_koma = p;
     c.ou_kyori = 王距離(g, m.x1, m.y1);
@@ -38,18 +38,17 @@ double 盤上手の評価(GameState& g, ComState& c, Move& m, int* n) {
 
     double s;
     bool promote = false;
-    if (調査_駒成(g, m.x1, m.y1, m.x2, m.y2, p) == FLAG_OFF) {
-        s = 試し評価(g, c, p, m, n);
+    int nari = 0;
+    if (調査_駒成(g, m.x1, m.y1, m.x2, m.y2, p, nari) == FLAG_OFF) {
+        s = 試し評価(g, c, level, p, m, n);
     } else if (移動後チェック(m.y2, p) == FLAG_OFF) {
-        const int nari = g.nari_koma;
         promote = true;
         g.ban[m.x2][m.y2] = nari;
-        s = 試し評価(g, c, nari, m, n);
+        s = 試し評価(g, c, level, nari, m, n);
     } else {
-        const int nari = g.nari_koma;
-        s = 試し評価(g, c, p, m, n);
+        s = 試し評価(g, c, level, p, m, n);
         g.ban[m.x2][m.y2] = nari;
-        const double s2 = 試し評価(g, c, nari, m, n);
+        const double s2 = 試し評価(g, c, level, nari, m, n);
         if (s2 > s) {
             s = s2;
             promote = true;
@@ -63,11 +62,11 @@ double 盤上手の評価(GameState& g, ComState& c, Move& m, int* n) {
     return s;
 }
 
-double 打ち手の評価(GameState& g, ComState& c, Move& m, int* n) {
+double 打ち手の評価(Position& g, ComState& c, int level, Move& m, int* n) {
     const int p = m.piece;
     c.ugoku_koma = p;
     g.ban[m.x2][m.y2] = p;
-    const double s = 試し評価(g, c, p, m, n);
+    const double s = 試し評価(g, c, level, p, m, n);
     g.ban[m.x2][m.y2] = KARA;
     m.promote = false;
     return s;
@@ -84,7 +83,7 @@ bool 最善更新(ComState& c, 思考結果& res, const Move& m, double s) {
 
 }  // namespace
 
-void 思考_準備(GameState& g, ComState& c) {
+void 思考_準備(Position& g, ComState& c) {
     c.saikouten = kSaiteiten;
     // A drop is scored with the distance of the last board move tried; start
     // from 0 so that a turn without board moves does not inherit the previous
@@ -110,7 +109,7 @@ void 思考_準備(GameState& g, ComState& c) {
     }
 }
 
-思考結果 思考_探索(GameState& g, ComState& c, Progress progress) {
+思考結果 思考_探索(Position& g, ComState& c, int level, Progress progress) {
     思考結果 res;
     for (int fx = 1; fx <= 9; ++fx) {
         progress();
@@ -120,7 +119,7 @@ void 思考_準備(GameState& g, ComState& c) {
                 for (int ty = 1; ty <= 9; ++ty) {
                     if (移動チェック(g, fx, fy, tx, ty, g.ban[fx][fy]) != FLAG_ON) continue;
                     Move m = Move::of(fx, fy, tx, ty, g.ban[fx][fy], false);
-                    const double s = 盤上手の評価(g, c, m, &res.candidates);
+                    const double s = 盤上手の評価(g, c, level, m, &res.candidates);
                     最善更新(c, res, m, s);
                 }
             }
@@ -136,7 +135,7 @@ void 思考_準備(GameState& g, ComState& c) {
                 for (int ty = 1; ty <= 9; ++ty) {
                     if (移動チェック(g, TEKI_MOCHI_X, k, tx, ty, p) != FLAG_ON) continue;
                     Move m = Move::of(TEKI_MOCHI_X, k, tx, ty, p, false);
-                    const double s = 打ち手の評価(g, c, m, &res.candidates);
+                    const double s = 打ち手の評価(g, c, level, m, &res.candidates);
                     // A mating drop cannot be beaten: stop at the first one.
                     if (最善更新(c, res, m, s) && c.saikouten >= HYOUKA_TSUMI) return res;
                 }
@@ -146,12 +145,12 @@ void 思考_準備(GameState& g, ComState& c) {
     return res;
 }
 
-思考結果 思考(GameState& g, ComState& c, Progress progress) {
+思考結果 思考(Position& g, ComState& c, int level, Progress progress) {
     思考_準備(g, c);
-    return 思考_探索(g, c, progress);
+    return 思考_探索(g, c, level, progress);
 }
 
-int 思考_最後の王距離(const GameState& g) {
+int 思考_最後の王距離(const Position& g) {
     for (int fx = 9; fx >= 1; --fx) {
         for (int fy = 9; fy >= 1; --fy) {
             if (g.ban[fx][fy] < HU) continue;
@@ -167,12 +166,12 @@ int 思考_最後の王距離(const GameState& g) {
     return 0;
 }
 
-double 思考_候補評価(GameState& g, ComState& c, Move& m, int* candidates) {
+double 思考_候補評価(Position& g, ComState& c, int level, Move& m, int* candidates) {
     if (m.x1 < 0) {
         c.ou_kyori = 思考_最後の王距離(g);
-        return 打ち手の評価(g, c, m, candidates);
+        return 打ち手の評価(g, c, level, m, candidates);
     }
-    return 盤上手の評価(g, c, m, candidates);
+    return 盤上手の評価(g, c, level, m, candidates);
 }
 
 }  // namespace murokan

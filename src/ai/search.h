@@ -40,29 +40,41 @@ struct 思考結果 {
 // board, the hand total and the two attack maps as they are before any trial,
 // refreshes the two-pawn flags, counts the bottom king's escapes and marks the
 // pinned pieces. Leaves c.maps describing the current position.
-void 思考_準備(GameState& g, ComState& c);
+void 思考_準備(Position& g, ComState& c);
 
-// Runs the search after 思考_準備. Board moves first (source column, source
-// row, destination column, destination row, each ascending), then drops (kind
-// 1..7, destination column, row); only a strictly higher score replaces the
-// best, and the first drop scoring 9998 or more ends the search. `progress` is
-// called once per source column and per hand kind. g.ban and the hands end as
-// they were; g.nari_koma and the king squares may change.
-思考結果 思考_探索(GameState& g, ComState& c, Progress progress = {});
+// Runs the search at strength `level` (1-3; level 2 leaves out the
+// piece-specific terms) after 思考_準備. Board moves first (source column,
+// source row, destination column, destination row, each ascending), then
+// drops (kind 1..7, destination column, row); only a strictly higher score
+// replaces the best, and the first drop scoring 9998 or more ends the search.
+// `progress` is called once per source column and per hand kind. g.ban and the
+// hands end as they were; the king squares may change.
+思考結果 思考_探索(Position& g, ComState& c, int level, Progress progress = {});
 
 // 思考_準備 then 思考_探索.
-思考結果 思考(GameState& g, ComState& c, Progress progress = {});
+思考結果 思考(Position& g, ComState& c, int level, Progress progress = {});
 
-// Scores one candidate as the search does, after 思考_準備: puts it on the
-// board, chooses promotion as the search does, surveys, scores and takes it
-// back. `m.piece` must be the piece on the source (for a drop, the top code of
-// the kind). On return m.promote holds the form the search would play. Does
-// not check legality.
-double 思考_候補評価(GameState& g, ComState& c, Move& m, int* candidates = nullptr);
+// Scores one candidate as the search at `level` does, after 思考_準備: puts it
+// on the board, chooses promotion as the search does, surveys, scores and
+// takes it back. `m.piece` must be the piece on the source (for a drop, the
+// top code of the kind). On return m.promote holds the form the search would
+// play. Does not check legality.
+double 思考_候補評価(Position& g, ComState& c, int level, Move& m, int* candidates = nullptr);
 
 // The distance a drop is scored with: the search scores drops after all board
 // moves, with ou_kyori left by the last board move it tried (0 when the top
 // side has no board move).
-int 思考_最後の王距離(const GameState& g);
+int 思考_最後の王距離(const Position& g);
+
+// The same at the window's level, g.com_level.
+inline 思考結果 思考_探索(GameState& g, ComState& c, Progress progress = {}) {
+    return 思考_探索(g, c, g.com_level, progress);
+}
+inline 思考結果 思考(GameState& g, ComState& c, Progress progress = {}) {
+    return 思考(g, c, g.com_level, progress);
+}
+inline double 思考_候補評価(GameState& g, ComState& c, Move& m, int* candidates = nullptr) {
+    return 思考_候補評価(g, c, g.com_level, m, candidates);
+}
 
 }  // namespace murokan

@@ -27,6 +27,8 @@ class TranspositionTable {
 
     // The entry for `key`, or nullptr when the slot holds another position.
     const TTEntry* probe(ZobristKey key) const;
+    // Starts loading the slot of `key` into the cache, for a probe soon after.
+    void prefetch(ZobristKey key) const { __builtin_prefetch(&slots_[key & mask_]); }
     // Stores a result, replacing what the slot held unless that is the same
     // position searched deeper.
     void store(ZobristKey key, const Move& move, int score, int depth, Bound bound);

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "core/move_line.h"
+
 namespace murokan {
 
 namespace {
@@ -44,14 +46,24 @@ constexpr Tables make_tables() {
 constexpr Tables kTables = make_tables();
 
 // Slot of a piece code; KARA and unknown codes key nothing.
-int slot(int code) {
+constexpr int slot(int code) {
     const int a = code < 0 ? -code : code;
     if (a < 10 || a > 81 || a % 10 > 1) return -1;
     return (a / 10 - 1) * 2 + a % 10 + (code < 0 ? 16 : 0);
 }
 
+// slot() of the codes -81..81, looked up rather than worked out per square.
+constexpr int kSlotOffset = 81;
+constexpr std::array<std::int8_t, 2 * kSlotOffset + 1> kSlots = [] {
+    std::array<std::int8_t, 2 * kSlotOffset + 1> t{};
+    for (int c = -kSlotOffset; c <= kSlotOffset; ++c)
+        t[c + kSlotOffset] = static_cast<std::int8_t>(slot(c));
+    return t;
+}();
+
 std::uint64_t square_key(int code, int x, int y) {
-    const int s = slot(code);
+    const unsigned i = static_cast<unsigned>(code + kSlotOffset);
+    const int s = i < kSlots.size() ? kSlots[i] : -1;
     return s < 0 ? 0 : kTables.square[s][x][y];
 }
 
@@ -81,17 +93,10 @@ ZobristKey zobrist_key(const Position& g) {
 
 ZobristKey zobrist_after(ZobristKey key, const Position& before, const Position& after,
                          const Move& m) {
-    const auto changed = [&](int x, int y) {
-        key ^= square_key(before.ban[x][y], x, y) ^ square_key(after.ban[x][y], x, y);
-    };
-    if (!m.is_drop()) changed(m.x1, m.y1);
-    // The direction of 取得_進行方向: a knight's jump runs along its diagonal.
-    const int dx = (m.x2 > m.x1) - (m.x2 < m.x1), dy = (m.y2 > m.y1) - (m.y2 < m.y1);
-    for (int x = m.x2, y = m.y2; x >= 1 && x <= BAN_SIZE && y >= 1 && y <= BAN_SIZE;
-         x += dx, y += dy) {
-        changed(x, y);
-        if (m.is_drop() || (dx == 0 && dy == 0)) break;
-    }
+    for_each_square_a_move_changes(m, [&](int x, int y) {
+        const int b = before.ban[x][y], a = after.ban[x][y];
+        if (a != b) key ^= square_key(b, x, y) ^ square_key(a, x, y);
+    });
     // A move changes at most two hand counts; comparing all fourteen is as cheap.
     for (int kind = 1; kind <= 7; ++kind) {
         if (before.mochi_ji[kind] != after.mochi_ji[kind]) {

@@ -64,4 +64,18 @@ int forecast_chain_take(const Position& g, const Move& m) {
     return KARA;
 }
 
+void forecast_chain_takes(const Position& g, const MoveList& list, int* taken) {
+    for (int i = 0; i < list.count; ++i) {
+        const Move& m = list.moves[i];
+        if (m.is_drop()) {
+            taken[i] = KARA;
+            continue;
+        }
+        const Move* prev = i > 0 ? &list.moves[i - 1] : nullptr;
+        const bool twin = prev != nullptr && prev->x1 == m.x1 && prev->y1 == m.y1 &&
+                          prev->x2 == m.x2 && prev->y2 == m.y2;
+        taken[i] = twin ? taken[i - 1] : forecast_chain_take(g, m);
+    }
+}
+
 }  // namespace murokan

@@ -14,4 +14,10 @@ namespace murokan {
 // play_move runs it, a piece jammed at a distance from its striker included.
 int forecast_chain_take(const Position& g, const Move& m);
 
+// forecast_chain_take of every move of `list`, into taken[0 .. list.count).
+// A promoting move and its plain twin come one after the other and strike
+// alike (the striker is the mover's piece either way), so the twin reuses the
+// forecast; a drop takes nothing.
+void forecast_chain_takes(const Position& g, const MoveList& list, int* taken);
+
 }  // namespace murokan

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/move_patterns.h"
+
 namespace murokan {
 
 bool owns_piece(const Position& g, int code) {
@@ -25,11 +27,9 @@ Move make(int x1, int y1, int x2, int y2, int piece, bool promote) {
                 static_cast<std::int16_t>(piece), promote};
 }
 
-// A set of board squares, one bit per square at (x - 1) * 9 + (y - 1), so
-// that ascending bits run column by column and row by row within a column:
-// the order in which 移動チェック's callers have always tried destinations.
-using Squares = unsigned __int128;
-
+// Sets of squares (core/squares.h) run column by column and row by row within
+// a column in ascending bits: the order in which 移動チェック's callers have
+// always tried destinations.
 constexpr Squares bit(int x, int y) {
     return Squares{1} << ((x - 1) * 9 + (y - 1));
 }
@@ -46,74 +46,24 @@ constexpr Squares column_set(int x) {
     return s;
 }
 
-struct Offset {
-    std::int8_t dx, dy;  // dy counted forward: +1 is one row towards the enemy
-};
-
-// How each kind moves, forward as the piece's own side sees it.
-struct Pattern {
-    const Offset* steps;
-    int step_count;
-    const Offset* rays;
-    int ray_count;
-};
-
-constexpr Offset kPawn[] = {{0, 1}};
-constexpr Offset kKnight[] = {{-1, 2}, {1, 2}};
-constexpr Offset kSilver[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}};
-constexpr Offset kGold[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}};
-constexpr Offset kDiagonal[] = {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
-constexpr Offset kStraight[] = {{0, 1}, {-1, 0}, {1, 0}, {0, -1}};
-constexpr Offset kKing[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {-1, -1}, {0, -1}, {1, -1}};
-
-// The pattern of a code's kind; no steps and no rays for codes that never move.
-Pattern pattern_of(int code) {
-    switch (code < 0 ? -code : code) {
-        case HU:
-            return {kPawn, 1, nullptr, 0};
-        case KYOU:
-            return {nullptr, 0, kPawn, 1};
-        case KEI:
-            return {kKnight, 2, nullptr, 0};
-        case GIN:
-            return {kSilver, 5, nullptr, 0};
-        case KIN:
-        case HU_NARI:
-        case KYOU_NARI:
-        case KEI_NARI:
-        case GIN_NARI:
-            return {kGold, 6, nullptr, 0};
-        case KAKU:
-            return {nullptr, 0, kDiagonal, 4};
-        case KAKU_NARI:
-            return {kStraight, 4, kDiagonal, 4};
-        case SYA:
-            return {nullptr, 0, kStraight, 4};
-        case SYA_NARI:
-            return {kDiagonal, 4, kStraight, 4};
-        case OU:
-            return {kKing, 8, nullptr, 0};
-        default:
-            return {nullptr, 0, nullptr, 0};
-    }
-}
-
-// The empty squares the piece `code` on (x, y) may move to.
-Squares destinations(const Position& g, int x, int y, int code) {
-    const int forward = code > 0 ? 1 : -1;
-    const Pattern p = pattern_of(code);
+// The empty squares the piece `code` on square number i (patterns'
+// numbering) may move to, for a piece with long moves.
+Squares reach(const Position& g, int i, int code) {
+    using patterns::kTables;
+    const patterns::Kind k = patterns::kind_of(code);
+    const int side = code > 0 ? 1 : 0;
     Squares to = 0;
-    for (int i = 0; i < p.step_count; ++i) {
-        const int tx = x + p.steps[i].dx;
-        const int ty = y + p.steps[i].dy * forward;
-        if (on_board(tx, ty) && g.ban[tx][ty] == KARA) to |= bit(tx, ty);
+    const patterns::SquareList& steps = kTables.steps[k][side][i];
+    for (int j = 0; j < steps.count; ++j) {
+        const int s = steps.at[j];
+        if (g.ban[patterns::x_of(s)][patterns::y_of(s)] == KARA) to |= Squares{1} << s;
     }
-    for (int i = 0; i < p.ray_count; ++i) {
-        const int dx = p.rays[i].dx;
-        const int dy = p.rays[i].dy * forward;
-        for (int tx = x + dx, ty = y + dy; on_board(tx, ty) && g.ban[tx][ty] == KARA;
-             tx += dx, ty += dy) {
-            to |= bit(tx, ty);
+    for (int r = 0; r < kTables.ray_count[k][side]; ++r) {
+        const patterns::SquareList& line = kTables.line[kTables.rays[k][side][r]][i];
+        for (int j = 0; j < line.count; ++j) {
+            const int s = line.at[j];
+            if (g.ban[patterns::x_of(s)][patterns::y_of(s)] != KARA) break;
+            to |= Squares{1} << s;
         }
     }
     return to;
@@ -131,12 +81,15 @@ void for_each_square(Squares s, F&& f) {
     }
 }
 
-// For each code, whether the rules ever let it promote or ever forbid it to
-// stay unpromoted, asked of 調査_駒成 and 移動後チェック once: most pieces do
-// neither, and their moves need no further question.
+// For each code and pair of rows, what 調査_駒成 and 移動後チェック say of a
+// board move, asked once: whether the move may promote, and whether it may
+// stay unpromoted. Most pieces always stay and may stop anywhere; their moves
+// need no further question.
 struct PromotionCodes {
     static constexpr int kOffset = 81;
+    static constexpr std::uint8_t kMayPromote = 1, kMayStay = 2;
     bool asks[2 * kOffset + 1] = {};
+    std::uint8_t forms[2 * kOffset + 1][BAN_SIZE][BAN_SIZE] = {};  // [code][y1 - 1][y2 - 1]
 
     PromotionCodes() {
         const Position empty;
@@ -144,10 +97,11 @@ struct PromotionCodes {
             for (int y1 = 1; y1 <= BAN_SIZE; ++y1) {
                 for (int y2 = 1; y2 <= BAN_SIZE; ++y2) {
                     int nari = 0;
-                    if (調査_駒成(empty, 1, y1, 1, y2, code, nari) == FLAG_ON ||
-                        移動後チェック(y2, code) == FLAG_OFF) {
-                        asks[code + kOffset] = true;
-                    }
+                    const bool promote = 調査_駒成(empty, 1, y1, 1, y2, code, nari) == FLAG_ON;
+                    const bool stay = 移動後チェック(y2, code) == FLAG_ON;
+                    forms[code + kOffset][y1 - 1][y2 - 1] =
+                        (promote ? kMayPromote : 0) | (stay ? kMayStay : 0);
+                    if (promote || !stay) asks[code + kOffset] = true;
                 }
             }
         }
@@ -157,6 +111,10 @@ struct PromotionCodes {
     bool ask(int code) const {
         const unsigned i = static_cast<unsigned>(code + kOffset);
         return i > 2 * kOffset || asks[i];
+    }
+    // The forms of a move of `code`, which ask(code) says is asked about.
+    std::uint8_t forms_of(int code, int y1, int y2) const {
+        return forms[code + kOffset][y1 - 1][y2 - 1];
     }
 };
 
@@ -168,36 +126,52 @@ struct PawnColumns {
 };
 
 // Board moves in the order sources (column, then row), destinations (column,
-// then row), the promoted form before the plain one. Also gathers the empty
-// squares and the pawn columns from the same scan, for the drops.
+// then row), the promoted form before the plain one. With kForDrops, also
+// gathers the empty squares and the pawn columns from the same scan, for the
+// drops (0 and nothing otherwise).
+template <bool kForDrops>
 Squares board_moves(const Position& g, MoveList& out, PawnColumns& pawns) {
     static const PromotionCodes promotion;
+    // owns_piece, with the turn codes compared once.
+    const bool bottom_owns = g.teban == g.ji_teban, top_owns = g.teban == g.teki_teban;
     Squares empty = 0;
     for (int x1 = 1; x1 <= BAN_SIZE; ++x1) {
+        std::uint32_t empty_rows = 0;  // this column's part of `empty`, bit y1 - 1
         for (int y1 = 1; y1 <= BAN_SIZE; ++y1) {
             const int code = g.ban[x1][y1];
+            const int i = patterns::index_of(x1, y1);
             if (code == KARA) {
-                empty |= bit(x1, y1);
+                if (kForDrops) empty_rows |= 1u << (y1 - 1);
                 continue;
             }
-            if (code == -HU) pawns.bottom[x1] = true;
-            if (code == HU) pawns.top[x1] = true;
-            if (!owns_piece(g, code)) continue;
-            if (!promotion.ask(code)) {
-                for_each_square(destinations(g, x1, y1, code), [&](int x2, int y2) {
+            if (kForDrops && code == -HU) pawns.bottom[x1] = true;
+            if (kForDrops && code == HU) pawns.top[x1] = true;
+            if (!((bottom_owns && code <= -10) || (top_owns && code >= 10))) continue;
+            const bool asks = promotion.ask(code);
+            const auto add = [&](int x2, int y2) {
+                if (!asks) {
                     out.push(make(x1, y1, x2, y2, code, false));
-                });
-                continue;
-            }
-            for_each_square(destinations(g, x1, y1, code), [&](int x2, int y2) {
-                int nari = 0;
-                if (調査_駒成(g, x1, y1, x2, y2, code, nari) == FLAG_ON) {
-                    out.push(make(x1, y1, x2, y2, code, true));
+                    return;
                 }
-                if (移動後チェック(y2, code) == FLAG_ON)
-                    out.push(make(x1, y1, x2, y2, code, false));
-            });
+                // A code outside the table never moves, so it is never asked about here.
+                const std::uint8_t forms = promotion.forms_of(code, y1, y2);
+                if (forms & PromotionCodes::kMayPromote) out.push(make(x1, y1, x2, y2, code, true));
+                if (forms & PromotionCodes::kMayStay) out.push(make(x1, y1, x2, y2, code, false));
+            };
+            const patterns::Kind k = patterns::kind_of(code);
+            const int side = code > 0 ? 1 : 0;
+            if (patterns::kTables.ray_count[k][side] != 0) {
+                for_each_square(reach(g, i, code), add);
+                continue;
+            }
+            // Single steps alone: the table lists them in destination order.
+            const patterns::SquareList& steps = patterns::kTables.steps[k][side][i];
+            for (int j = 0; j < steps.count; ++j) {
+                const int x2 = patterns::x_of(steps.at[j]), y2 = patterns::y_of(steps.at[j]);
+                if (g.ban[x2][y2] == KARA) add(x2, y2);
+            }
         }
+        if (kForDrops) empty |= Squares{empty_rows} << patterns::index_of(x1, 1);
     }
     return empty;
 }
@@ -259,7 +233,7 @@ void generate_moves(const Position& g, MoveList& out) {
     out.count = 0;
     if (!bottom_to_move(g) && !top_to_move(g)) return;
     PawnColumns pawns;
-    const Squares empty = board_moves(g, out, pawns);
+    const Squares empty = board_moves<true>(g, out, pawns);
     drops(g, empty, pawns, out);
 }
 
@@ -267,7 +241,7 @@ void generate_board_moves(const Position& g, MoveList& out) {
     out.count = 0;
     if (!bottom_to_move(g) && !top_to_move(g)) return;
     PawnColumns pawns;
-    board_moves(g, out, pawns);
+    board_moves<false>(g, out, pawns);
 }
 
 bool is_legal_move(const Position& g, const Move& m) {

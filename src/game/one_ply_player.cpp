@@ -6,7 +6,7 @@
 
 #include "ai/com_state.h"
 #include "ai/search.h"
-#include "core/game_state.h"
+#include "core/position.h"
 #include "game/players_internal.h"
 
 namespace murokan::players {
@@ -59,14 +59,10 @@ class OnePlyPlayer : public Player {
     }
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
-        // The search reads its level from a game state and tries its moves
-        // on a board of its own.
-        GameState work;
-        static_cast<Position&>(work) = p;
-        const bool bottom = bottom_to_move(work);
-        if (bottom) static_cast<Position&>(work) = mirrored(p);
-        work.com_level = level_;
-        const 思考結果 r = 思考(work, scratch_->com, how.tick);
+        // The search tries its moves on a board of its own.
+        const bool bottom = bottom_to_move(p);
+        Position work = bottom ? mirrored(p) : p;
+        const 思考結果 r = 思考(work, scratch_->com, level_, how.tick);
         last_.score = r.score;
         if (!r.found) return std::nullopt;
         return bottom ? mirrored_move(r.te) : r.te;

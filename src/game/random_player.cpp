@@ -3,7 +3,7 @@
 #include <memory>
 #include <random>
 
-#include "core/game_state.h"
+#include "core/position.h"
 #include "game/players_internal.h"
 
 namespace murokan::players {
@@ -15,9 +15,7 @@ class RandomPlayer : public Player {
     explicit RandomPlayer(unsigned seed) : seed_(seed), rng_(seed) {}
 
     std::optional<Move> choose(const Position& p, const Thinking&) override {
-        GameState g;
-        static_cast<Position&>(g) = p;
-        generate_moves(g, list_);
+        generate_moves(p, list_);
         if (list_.count == 0) return std::nullopt;
         std::uniform_int_distribution<int> pick(0, list_.count - 1);
         return list_.moves[pick(rng_)];

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "ai/transposition.h"
-#include "core/game_state.h"
+#include "core/position.h"
 #include "game/players_internal.h"
 
 namespace murokan::players {
@@ -20,9 +20,7 @@ class SearchPlayer : public Player {
     }
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
-        GameState g;
-        static_cast<Position&>(g) = p;
-        const SearchResult r = searcher().search(g, limits_, how.stop);
+        const SearchResult r = searcher().search(p, limits_, how.stop);
         last_.deepened = true;
         last_.score = r.score;
         last_.depth = r.depth;

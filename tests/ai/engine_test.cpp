@@ -134,15 +134,21 @@ TEST(Engine, StopFlagEndsTheSearchWithALegalMove) {
     EXPECT_TRUE(is_legal_move(g, r.move));
 }
 
+// The key and the evaluation's board summary, kept move by move as the search
+// keeps them, equal those computed afresh.
 TEST(Zobrist, IncrementalKeysEqualFreshKeys) {
     std::mt19937 rng(4242);
+    const Evaluator e;
     for (int game = 0; game < 200; ++game) {
         GameState g = test::start_of_game(game);
         ZobristKey key = zobrist_key(g);
+        BoardSummary sum = e.summarize(g);
         test::play_randomly(g, rng, 200, [&](const GameState& before, const Move& m,
                                              const GameState& after, const PlayReport&) {
             key = zobrist_after(key, before, after, m);
+            sum = e.summarize_after(sum, before, after, m);
             ASSERT_EQ(key, zobrist_key(after)) << format_sfen(before) << " " << format_usi_move(m);
+            ASSERT_EQ(sum, e.summarize(after)) << format_sfen(before) << " " << format_usi_move(m);
         });
         ASSERT_FALSE(HasFatalFailure());
     }
