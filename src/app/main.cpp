@@ -18,6 +18,7 @@
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
+#include "platform/qt/share_qt.h"
 #include "platform/qt/window_placement.h"
 #include "platform/sdl/sdl_sound_library.h"
 
@@ -101,6 +102,11 @@ int main(int argc, char** argv) {
     murokan::platform::RecordPanelQt panel(qt.window().canvasWidget(),
                                            [&qt] { return qt.waiting(); });
     form.attachRecordPanel(panel);
+    // The clipboard, the board picture and its save dialog for the 編集 menu.
+    murokan::platform::QtClipboard clipboard;
+    murokan::platform::ImageBoardImage board_image;
+    murokan::platform::QtSaveDialog save_dialog(qt);
+    form.attachSharing(clipboard, board_image, save_dialog);
     quit_signals.watch([&qt] { return qt.window().close(); });
     form.Form_Load();
     if (form.quit_requested()) return 0;

@@ -27,6 +27,9 @@ void register_panel_commands(Registry& registry);
 // think, com, play N, eval <usi>: the computer player (commands_com.cpp).
 void register_com_commands(Registry& registry);
 
+// copy, paste TEXT, edit …, image FILE.png [2]: the 編集 menu (commands_clip.cpp).
+void register_clip_commands(Registry& registry);
+
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);
 

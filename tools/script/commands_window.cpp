@@ -19,8 +19,6 @@ ScriptWindow::~ScriptWindow() {
     pf.canvas.forwardTo(nullptr);
 }
 
-namespace {
-
 // Qt needs one application object per process for fonts and images; the
 // driver never shows a window, so it always runs on the offscreen platform.
 void ensureGuiApplication() {
@@ -32,6 +30,8 @@ void ensureGuiApplication() {
     static QGuiApplication* app = new QGuiApplication(argc, argv);
     (void)app;
 }
+
+namespace {
 
 // Paints every call recorded so far onto `target`, in order.
 void replay(const std::vector<platform::DrawCall>& calls, platform::Canvas& target) {

@@ -17,6 +17,7 @@ struct Context {
     Context() : form(std::make_unique<Form1>(window.pf.platform)) {
         window.sink = form.get();
         form->attachRecordPanel(window.panel);  // before Form_Load, as the window does
+        form->attachSharing(window.sharing.clipboard, window.sharing.image, window.sharing.save);
     }
 
     std::ostream* out = &std::cout;  // where results and events are written

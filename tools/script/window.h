@@ -7,6 +7,7 @@
 #include "platform/fake_record_panel.h"
 #include "platform/platform.h"
 #include "platform/recording_platform.h"
+#include "script/share_fakes.h"
 
 namespace murokan::platform {
 class ImageCanvas;
@@ -28,6 +29,11 @@ struct ScriptWindow {
     platform::EventSink* sink = nullptr;
     // The offscreen picture of everything drawn; made by the first `shot`.
     std::unique_ptr<platform::ImageCanvas> image;
+    // The clipboard, the off-screen picture and the save dialog (share_fakes.h).
+    ScriptSharing sharing{pf.events};
 };
+
+// Makes the Qt application object the driver's pictures need, once.
+void ensureGuiApplication();
 
 }  // namespace murokan::script
