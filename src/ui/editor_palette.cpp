@@ -26,9 +26,9 @@ bool パレット_手番(Cell c) {
 
 void 描画_編集パレット(Screen& s, int selected, bool bottom_to_move, int background) {
     for (int x = PALETTE_JI_X - 1; x <= PALETTE_TEKI_X; ++x) {
-        for (int y = 0; y <= PALETTE_TEBAN_Y + 1; ++y) s.描画_絵(background, x, y);
+        for (int y = PALETTE_TOP; y <= PALETTE_TEBAN_Y + 1; ++y) s.描画_絵(background, x, y);
     }
-    s.描画_移動駒種類(PALETTE_JI_X + 0.1, 0.3, "局面編集", IRO_KIIRO);
+    s.描画_移動駒種類(PALETTE_JI_X + 0.1, PALETTE_TEBAN_Y + 1.2, "局面編集中", IRO_KIIRO);
     for (int y = PALETTE_TOP; y < PALETTE_TOP + 8; ++y) {
         for (int x : {PALETTE_JI_X, PALETTE_TEKI_X}) {
             const int code = パレット_駒({x, y});
