@@ -17,10 +17,10 @@ constexpr std::string_view kBusy = "局面編集中です。「終了」か「�
 // What the menu still does while the editor runs: the headers (which only
 // open their menus), the editor's own items, 終わり and the その他 menu.
 constexpr std::array kAllowed = {
-    "TAIKYOKU",      "MATCH_MAN",     "START2",        "LEVEL",        "STOP",
-    "KIFU",          "OPTION",        "HAIKEI_GA",     "SONOTA",       "KAISETU",
-    "VER",           "OWARI",         "HENSHU",        "KYOKUMEN_HENSHU", "GAZOU",
-    "HENSHU_KAISHI", "HENSHU_HIRATE", "HENSHU_KARA",   "HENSHU_TEBAN", "HENSHU_OWARI",
+    "TAIKYOKU",      "MATCH_MAN",     "START2",      "LEVEL",           "STOP",
+    "KIFU",          "OPTION",        "HAIKEI_GA",   "SONOTA",          "KAISETU",
+    "VER",           "OWARI",         "HENSHU",      "KYOKUMEN_HENSHU", "GAZOU",
+    "HENSHU_KAISHI", "HENSHU_HIRATE", "HENSHU_KARA", "HENSHU_TEBAN",    "HENSHU_OWARI",
     "HENSHU_CHUSHI"};
 
 }  // namespace
@@ -38,8 +38,8 @@ bool Form1::edit_refuses(std::string_view name) {
 void Form1::edit_draw() {
     GameState view = g;
     static_cast<Position&>(view) = editor_->p;
-    Screen s(ScreenLinks{pf.canvas, pf.dialogs, pf.clock, pf.sound, oto_shoumetsu, pf.menu, view,
-                         opt});
+    Screen s(
+        ScreenLinks{pf.canvas, pf.dialogs, pf.clock, pf.sound, oto_shoumetsu, pf.menu, view, opt});
     s.描画_自持盤();
     s.描画_敵持盤();
     s.描画_盤();

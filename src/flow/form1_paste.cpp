@@ -46,8 +46,7 @@ bool Form1::貼付(std::string_view text) {
         pf.dialogs.message(貼付文言::題_貼付, game.message, platform::Icon::Exclamation);
         return false;
     }
-    const bool running =
-        g.teban != TEBAN_NASHI && g.shuukyoku == 0 && g.kifu_mode == FLAG_OFF;
+    const bool running = g.teban != TEBAN_NASHI && g.shuukyoku == 0 && g.kifu_mode == FLAG_OFF;
     if (running && !pf.dialogs.askYesNo(貼付文言::題_貼付, kAskReplace, platform::Icon::Question))
         return false;
     adopt_game(game);
@@ -75,8 +74,8 @@ void Form1::adopt_game(const 貼付結果& game) {
     if (n > 0) {
         const Move& m = game.moves.back();
         const bool bottom_moved = m.piece < 0;
-        screen.描画_移動結果(bottom_moved ? g.ji_teban : g.teki_teban, m.x2, m.y2,
-                             placed_code(m), IRO_SHIRO);
+        screen.描画_移動結果(bottom_moved ? g.ji_teban : g.teki_teban, m.x2, m.y2, placed_code(m),
+                             IRO_SHIRO);
     }
     pf.canvas.refresh();
 }

@@ -35,8 +35,10 @@ bool Form1::画像_保存(std::string_view path, int scale) {
     return picture_draw() && board_image_->savePng(局面図_範囲(), scale, path);
 }
 
+namespace {
+
 // Asks for a file and writes the picture at `scale`; a failed write is said.
-static void save_picture(Form1& form, platform::SaveDialog* dialog, int scale) {
+void save_picture(Form1& form, platform::SaveDialog* dialog, int scale) {
     if (!dialog) return;
     const std::string path = dialog->askSavePath(kTitle, kSuggested);
     if (path.empty()) return;
@@ -45,6 +47,8 @@ static void save_picture(Form1& form, platform::SaveDialog* dialog, int scale) {
         form.pf.dialogs.message(kTitle, kFailed, platform::Icon::Exclamation);
     }
 }
+
+}  // namespace
 
 void Form1::GAZOU1_Click() {
     save_picture(*this, save_dialog_, 1);

@@ -10,7 +10,7 @@
 namespace murokan {
 
 struct 局面編集 {
-    Position p;        // bottom side 先手; teban says who moves
+    Position p;         // bottom side 先手; teban says who moves
     int palette = -HU;  // the piece a click on an empty square places
 };
 

@@ -15,8 +15,7 @@ platform::TwipsArea 局面図_範囲() {
     return {a.x, a.y, b.x, b.y};
 }
 
-void 描画_局面図(Screen& s, int background, int last_side, int last_x, int last_y,
-                 int last_code) {
+void 描画_局面図(Screen& s, int background, int last_side, int last_x, int last_y, int last_code) {
     for (int x = kLeft; x < kRight; ++x) {
         for (int y = kTop; y < kBottom; ++y) {
             if (!on_board(x, y)) s.描画_絵(background, x, y);

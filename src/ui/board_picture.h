@@ -16,7 +16,6 @@ platform::TwipsArea 局面図_範囲();
 // and stands; then, when `last_x` is a board column, the last move by the
 // side `last_side` (a turn code) to (last_x, last_y) of `last_code`,
 // outlined on its square and named beside the stand.
-void 描画_局面図(Screen& s, int background, int last_side, int last_x, int last_y,
-                 int last_code);
+void 描画_局面図(Screen& s, int background, int last_side, int last_x, int last_y, int last_code);
 
 }  // namespace murokan

@@ -25,7 +25,9 @@ bool パレット_手番(Cell c) {
 }
 
 void 描画_編集パレット(Screen& s, int selected, bool bottom_to_move, int background) {
-    for (int x = PALETTE_JI_X - 1; x <= PALETTE_TEKI_X; ++x) {
+    // The bottom stand's counts are in the column left of the palette; the
+    // labels below run one column past it.
+    for (int x = PALETTE_JI_X; x <= PALETTE_TEKI_X + 1; ++x) {
         for (int y = PALETTE_TOP; y <= PALETTE_TEBAN_Y + 1; ++y) s.描画_絵(background, x, y);
     }
     s.描画_移動駒種類(PALETTE_JI_X + 0.1, PALETTE_TEBAN_Y + 1.2, "局面編集中", IRO_KIIRO);

@@ -45,11 +45,11 @@ class ShareTest : public FlowTest {
             form.mouseDown(HIDARI_BUTTON, at(palette_x), row(palette_y));
             form.mouseDown(HIDARI_BUTTON, at(x), row(y));
         };
-        put(13, 1, 5, 9);  // 玉
-        put(14, 1, 4, 1);  // 王
-        put(13, 2, 2, 5);  // 飛
+        put(13, 1, 5, 9);                              // 玉
+        put(14, 1, 4, 1);                              // 王
+        put(13, 2, 2, 5);                              // 飛
         form.mouseDown(HIDARI_BUTTON, at(2), row(5));  // promoted: 竜
-        put(14, 8, 7, 3);  // a top pawn
+        put(14, 8, 7, 3);                              // a top pawn
         ASSERT_TRUE(form.edit_hand(true, 4, 2));
         ASSERT_TRUE(form.edit_hand(false, 1, 3));
         form.dispatchMenu("HENSHU_TEBAN");

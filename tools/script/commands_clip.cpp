@@ -37,8 +37,7 @@ void cmd_copy(Context& ctx, const Args& args) {
 // line as written) goes on the clipboard, then 貼り付け.
 void cmd_paste(Context& ctx, const Args& args) {
     const bool quoted_word = args.words.size() == 1 && !args.rest.empty() && args.rest[0] == '"';
-    ctx.window.sharing.clipboard.setText(quoted_word ? std::string_view(args.words[0])
-                                                     : args.rest);
+    ctx.window.sharing.clipboard.setText(quoted_word ? std::string_view(args.words[0]) : args.rest);
     ctx.form->menuClicked("PASTE");
 }
 
@@ -156,8 +155,8 @@ void cmd_image(Context& ctx, const Args& args) {
     ctx.form->menuClicked(w.size() == 2 && w[1] == "2" ? "GAZOU2" : "GAZOU1");
     const QImage written(QString::fromStdString(w[0]));
     if (!written.isNull()) {
-        print(ctx, "image " + std::to_string(written.width()) + "x" +
-                       std::to_string(written.height()));
+        print(ctx,
+              "image " + std::to_string(written.width()) + "x" + std::to_string(written.height()));
     }
 }
 

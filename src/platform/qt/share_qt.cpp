@@ -59,10 +59,17 @@ void ImageBoardImage::copyImage(const TwipsArea& area, int scale) {
 }
 
 std::string QtSaveDialog::askSavePath(std::string_view title, std::string_view suggested) {
-    QFileDialog dialog(&owner_.window(), qs(title), qs(suggested),
-                       QStringLiteral("PNG (*.png)"));
+    QFileDialog dialog(&owner_.window(), qs(title), qs(suggested), QStringLiteral("PNG (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
+    // Qt's own labels follow its translations, which may be missing: the
+    // game's texts are Japanese whatever the system's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存する場所:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ﾌｧｲﾙ名:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ﾌｧｲﾙの種類:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("ｷｬﾝｾﾙ"));
     owner_.enterDialog();
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     owner_.leaveDialog();
