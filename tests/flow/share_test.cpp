@@ -76,6 +76,12 @@ TEST_F(ShareTest, CopyThenPasteGivesTheSamePositionAndHistory) {
          },
          false},
         {"from an edited position", [this] { edit_position(); }, false},
+        {"against the computer, which moved first",
+         [this] {
+             form.dispatchMenu("LEVEL1");
+             form.dispatchMenu("GOTE");
+         },
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
