@@ -21,6 +21,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
+#include "platform/qt/share_qt.h"
 #include "platform/qt/window_placement.h"
 #include "platform/sdl/sdl_sound_library.h"
 
@@ -110,6 +111,11 @@ int main(int argc, char** argv) {
                                            [&qt] { return qt.waiting(); });
     form.attachRecordPanel(panel);
     form.attachStudy(analysis_panel, background, clipboard);
+    // The board picture and its save dialog for the 編集 menu; its コピー and
+    // 貼り付け share the clipboard above.
+    murokan::platform::ImageBoardImage board_image;
+    murokan::platform::QtSaveDialog save_dialog(qt);
+    form.attachSharing(clipboard, board_image, save_dialog);
     quit_signals.watch([&qt] { return qt.window().close(); });
     form.Form_Load();
     if (form.quit_requested()) return 0;

@@ -19,11 +19,14 @@
 #include "game/player.h"
 #include "platform/analysis_panel.h"
 #include "platform/background.h"
+#include "platform/board_image.h"
 #include "platform/clipboard.h"
 #include "platform/data_folders.h"
 #include "platform/platform.h"
 #include "platform/record_panel.h"
 #include "record/history.h"
+#include "record/position_editor.h"
+#include "record/position_text.h"
 #include "record/record_messages.h"
 #include "settings/options.h"
 #include "sound/sound.h"
@@ -164,6 +167,42 @@ class Form1 : public platform::EventSink {
     void attachStudy(platform::AnalysisPanel& panel, platform::Background& background,
                      platform::Clipboard& clipboard);
     Study& study() { return *study_; }
+    // ------------------------------------------------------------ 編集 menu
+    // コピー and 貼り付け (form1_paste.cpp), 局面編集 (form1_edit.cpp), 画像保存
+    // (form1_picture.cpp).
+    void HENSHU_Click();
+    void COPY_Click();
+    void PASTE_Click();
+    void KYOKUMEN_HENSHU_Click();
+    void HENSHU_KAISHI_Click();  // 開始
+    void HENSHU_HIRATE_Click();  // 平手の配置
+    void HENSHU_KARA_Click();    // 盤を空にする
+    void HENSHU_TEBAN_Click();   // 手番を変える
+    void HENSHU_OWARI_Click();   // 終了
+    void HENSHU_CHUSHI_Click();  // 中止
+    void GAZOU_Click();
+    void GAZOU1_Click();      // 等倍
+    void GAZOU2_Click();      // 2倍
+    void GAZOU_COPY_Click();  // 画像をコピー
+    // Gives Form1 the clipboard, the off-screen picture and the save dialog;
+    // without them コピー, 貼り付け and 画像保存 do nothing.
+    void attachSharing(platform::Clipboard& clipboard, platform::BoardImage& image,
+                       platform::SaveDialog& save);
+    // The two lines of コピー: the position in view and the game up to it.
+    std::string コピー文字列() const;
+    // 貼り付け of `text`: a refusal is shown and changes nothing; a game
+    // running is asked about first. True when the text became the game.
+    bool 貼付(std::string_view text);
+    // The editor's state while 局面編集 runs, nullptr otherwise.
+    const 局面編集* editor() const { return editor_.get(); }
+    // A click on the window while 局面編集 runs (form1_edit_click.cpp).
+    void edit_click(int button, double x, double y);
+    // Sets a hand's count in the editor and shows it; false when not editing
+    // or the count is out of range.
+    bool edit_hand(bool bottom, int kind, int count);
+    // Draws the board in view off the screen and writes it as a PNG at
+    // `scale` (1 or 2) to `path`; false when it cannot be written.
+    bool 画像_保存(std::string_view path, int scale);
 
     // ------------------------------------------------------------ helpers of the flow
     // Stops Timer1 / starts it.
@@ -311,6 +350,24 @@ class Form1 : public platform::EventSink {
     DragStart drag_;
     // Shared rather than unique only so that Study may stay incomplete here.
     std::shared_ptr<Study> study_;
+
+    // The 編集 menu's seams and state (form1_paste.cpp, form1_edit*.cpp).
+    platform::Clipboard* clipboard_ = nullptr;
+    platform::BoardImage* board_image_ = nullptr;
+    platform::SaveDialog* save_dialog_ = nullptr;
+    std::unique_ptr<局面編集> editor_;
+    // Makes a pasted or edited game the one in view: its positions the
+    // history, its last position on the board, ready to step through or to
+    // play on from.
+    void adopt_game(const 貼付結果& game);
+    // While 局面編集 runs, every menu item but the editor's own, 解説 and the
+    // options is refused with a message; true when `name` was refused.
+    bool edit_refuses(std::string_view name);
+    // The editor's board, hands and palette, drawn afresh.
+    void edit_draw();
+    // Draws the position in view, both hands and the last move's mark onto
+    // the off-screen canvas; false without one.
+    bool picture_draw();
 };
 
 }  // namespace murokan

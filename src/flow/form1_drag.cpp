@@ -31,6 +31,10 @@ int picked_up(const GameState& g, Cell c) {
 // Only a press on a piece or on a hand stand starts a drag: a press on an
 // empty square may itself have been a move's second click.
 void Form1::mouseDown(int button, double x, double y) {
+    if (editor_) {
+        edit_click(button, x, y);
+        return;
+    }
     const Cell at = cell_at(x, y);
     const int picture = picked_up(g, at);
     drag_ = {};

@@ -63,6 +63,21 @@ constexpr std::array kMenu = {
     MenuEntry{"", "SONOTA", "その他", &Form1::SONOTA_Click},
     MenuEntry{"SONOTA", "KAISETU", "解説", &Form1::KAISETU_Click, "F1"},
     MenuEntry{"SONOTA", "VER", "バージョン情報", &Form1::VER_Click},
+
+    MenuEntry{"", "HENSHU", "編集", &Form1::HENSHU_Click},
+    MenuEntry{"HENSHU", "COPY", "コピー", &Form1::COPY_Click, "Ctrl+C"},
+    MenuEntry{"HENSHU", "PASTE", "貼り付け", &Form1::PASTE_Click, "Ctrl+V"},
+    MenuEntry{"HENSHU", "KYOKUMEN_HENSHU", "局面編集", &Form1::KYOKUMEN_HENSHU_Click},
+    MenuEntry{"KYOKUMEN_HENSHU", "HENSHU_KAISHI", "開始", &Form1::HENSHU_KAISHI_Click},
+    MenuEntry{"KYOKUMEN_HENSHU", "HENSHU_HIRATE", "平手の配置", &Form1::HENSHU_HIRATE_Click},
+    MenuEntry{"KYOKUMEN_HENSHU", "HENSHU_KARA", "盤を空にする", &Form1::HENSHU_KARA_Click},
+    MenuEntry{"KYOKUMEN_HENSHU", "HENSHU_TEBAN", "手番を変える", &Form1::HENSHU_TEBAN_Click},
+    MenuEntry{"KYOKUMEN_HENSHU", "HENSHU_OWARI", "終了", &Form1::HENSHU_OWARI_Click},
+    MenuEntry{"KYOKUMEN_HENSHU", "HENSHU_CHUSHI", "中止", &Form1::HENSHU_CHUSHI_Click},
+    MenuEntry{"HENSHU", "GAZOU", "画像保存", &Form1::GAZOU_Click},
+    MenuEntry{"GAZOU", "GAZOU1", "等倍", &Form1::GAZOU1_Click},
+    MenuEntry{"GAZOU", "GAZOU2", "2倍", &Form1::GAZOU2_Click},
+    MenuEntry{"GAZOU", "GAZOU_COPY", "画像をコピー", &Form1::GAZOU_COPY_Click},
 };
 
 // The entry of a control name, nullptr for none.
@@ -88,6 +103,7 @@ bool Form1::dispatchMenu(std::string_view name) {
 }
 
 void Form1::menuClicked(std::string_view name) {
+    if (edit_refuses(name)) return;
     dispatchMenu(name);
     study_->after_event();
 }
@@ -95,6 +111,7 @@ void Form1::menuClicked(std::string_view name) {
 // The menus above the item open first, outermost first, so that their own
 // handlers (closing the record panel) run as they do for a click.
 void Form1::menuShortcut(std::string_view name) {
+    if (edit_refuses(name)) return;
     std::array<const MenuEntry*, 4> path{};
     std::size_t depth = 0;
     for (const MenuEntry* e = find_entry(name); e && depth < path.size(); e = find_entry(e->parent))

@@ -1,4 +1,5 @@
-// The system clipboard, for text only.
+// The system clipboard's text, behind the seam like every other part of the
+// machine: the Qt clipboard in the window, a plain string for the driver.
 #pragma once
 
 #include <string>
@@ -9,9 +10,9 @@ namespace murokan::platform {
 class Clipboard {
   public:
     virtual ~Clipboard() = default;
-    // Puts `utf8` on the clipboard in place of what it held.
+    // Puts `utf8` on the clipboard as plain text.
     virtual void setText(std::string_view utf8) = 0;
-    // What the clipboard holds as text, "" when it holds none.
+    // The clipboard's plain text as UTF-8, "" when it holds none.
     virtual std::string text() const = 0;
 };
 

@@ -54,6 +54,21 @@ TEST_F(StartupTest, MenuBarHoldsEveryItemUnderItsParentInOrder) {
         {"", "SONOTA", "その他"},
         {"SONOTA", "KAISETU", "解説"},
         {"SONOTA", "VER", "バージョン情報"},
+        // The 編集 menu comes after the game's own menus, which keep their order.
+        {"", "HENSHU", "編集"},
+        {"HENSHU", "COPY", "コピー"},
+        {"HENSHU", "PASTE", "貼り付け"},
+        {"HENSHU", "KYOKUMEN_HENSHU", "局面編集"},
+        {"KYOKUMEN_HENSHU", "HENSHU_KAISHI", "開始"},
+        {"KYOKUMEN_HENSHU", "HENSHU_HIRATE", "平手の配置"},
+        {"KYOKUMEN_HENSHU", "HENSHU_KARA", "盤を空にする"},
+        {"KYOKUMEN_HENSHU", "HENSHU_TEBAN", "手番を変える"},
+        {"KYOKUMEN_HENSHU", "HENSHU_OWARI", "終了"},
+        {"KYOKUMEN_HENSHU", "HENSHU_CHUSHI", "中止"},
+        {"HENSHU", "GAZOU", "画像保存"},
+        {"GAZOU", "GAZOU1", "等倍"},
+        {"GAZOU", "GAZOU2", "2倍"},
+        {"GAZOU", "GAZOU_COPY", "画像をコピー"},
     };
     const auto& entries = rp.menu.entries();
     ASSERT_EQ(entries.size(), std::size(expected));

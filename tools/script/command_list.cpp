@@ -13,6 +13,7 @@ void register_all_commands(Registry& registry) {
     register_record_commands(registry);
     register_panel_commands(registry);
     register_analysis_commands(registry);
+    register_clip_commands(registry);
 }
 
 }  // namespace murokan::script

@@ -30,6 +30,8 @@ void register_com_commands(Registry& registry);
 // hint, analyse [nodes N], graph FILE.png: learning from the computer
 // (commands_analysis.cpp).
 void register_analysis_commands(Registry& registry);
+// copy, paste TEXT, edit …, image FILE.png [2]: the 編集 menu (commands_clip.cpp).
+void register_clip_commands(Registry& registry);
 
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);

@@ -19,6 +19,7 @@ struct Context {
         form->attachRecordPanel(window.panel);  // before Form_Load, as the window does
         form->attachStudy(window.analysis.panel, window.analysis.background,
                           window.analysis.clipboard);
+        form->attachSharing(window.analysis.clipboard, window.sharing.image, window.sharing.save);
     }
 
     std::ostream* out = &std::cout;  // where results and events are written

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/recording_analysis.h"
 #include "platform/recording_platform.h"
+#include "script/share_fakes.h"
 
 namespace murokan::platform {
 class ImageCanvas;
@@ -29,8 +30,11 @@ struct ScriptWindow {
     platform::EventSink* sink = nullptr;
     // The offscreen picture of everything drawn; made by the first `shot`.
     std::unique_ptr<platform::ImageCanvas> image;
-    // The analysis panel, background work and clipboard of 検討 and 棋譜解析.
+    // The analysis panel, background work and clipboard of 検討 and 棋譜解析;
+    // the clipboard serves the 編集 menu too.
     platform::RecordingAnalysis analysis;
+    // The off-screen picture and the save dialog (share_fakes.h).
+    ScriptSharing sharing{pf.events};
 };
 
 // Makes the one Qt application of the process, on the offscreen platform,
