@@ -349,8 +349,10 @@ SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
     if (f.list.count == 0) return result;
     const ZobristKey key = zobrist_key(g);
     path_[0] = key;
-    if (seen_.size() < seen_.capacity()) seen_.push_back(key);
-    seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
+    if (limits.remember) {
+        if (seen_.size() < seen_.capacity()) seen_.push_back(key);
+        seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
+    }
     order(g, f, Move{}, 0);
     for (int i = 0; i < f.list.count; ++i) pick(f, i);
     result.found = true;

@@ -35,6 +35,10 @@ struct SearchLimits {
     // game has no repetition rule, so such a line only ends at the 500-ply
     // limit: a draw, which the side ahead should not settle for.
     int contempt = 60;
+    // The root is kept as a position of the game, which a later line going
+    // round in circles comes back to. Off when the root is only a trial, as
+    // for a level that scores each of its moves by a search of its own.
+    bool remember = true;
 };
 
 // Told after each finished iteration.
