@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/quit_signals.h"
@@ -18,6 +19,7 @@
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
+#include "platform/data_folders.h"
 #include "platform/qt/window_placement.h"
 #include "platform/sdl/sdl_sound_library.h"
 
@@ -102,6 +104,13 @@ int main(int argc, char** argv) {
                                            [&qt] { return qt.waiting(); });
     form.attachRecordPanel(panel);
     quit_signals.watch([&qt] { return qt.window().close(); });
+    // The player's record lives beside the window's placement, in the
+    // user's own folder, never beside the game's settings or records.
+    if (const std::filesystem::path folder = murokan::platform::user_config_folder(
+            std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        !folder.empty()) {
+        form.record_file = folder / "record.ini";
+    }
     form.Form_Load();
     if (form.quit_requested()) return 0;
     // The window comes back where the user left it last time.

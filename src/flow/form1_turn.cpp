@@ -84,6 +84,7 @@ void Form1::play_turn(const Move& m, Mover who) {
     if (!computer) human_clock_closed();
     if (against_com) 勢力調査(g, com.com.maps);
     if (const int king = 取られた王(g, computer ? -OU : OU); king != KARA) {
+        record_game(king == OU ? GameOutcome::win : GameOutcome::loss);
         msg(勝ち文言(king, against_com), "終了");
         if (computer) g.teban = g.ji_teban;
         searcher_fit();
@@ -108,6 +109,7 @@ void Form1::play_turn(const Move& m, Mover who) {
 // computer's turn passes all the same, unplayed and unrecorded.
 bool Form1::history_full_refused(Mover who) {
     if (調査_棋譜満杯(g) == FLAG_OFF) return false;
+    record_game(GameOutcome::draw);  // the move limit: a draw
     play(oto_kinshi);
     msg(棋譜文言::満杯, 棋譜文言::題_棋譜);
     if (who == Mover::computer) {
