@@ -19,14 +19,17 @@ struct Rung {
     std::int64_t nodes;
 };
 
-// LEVEL4 .. LEVEL9.
+// LEVEL4 .. LEVEL9. LEVEL4 and LEVEL5 score every move two plies deep and
+// play loosely among the best; from LEVEL6 on the searcher plays its own
+// choice, and a node budget three times the last one's makes each level a
+// step stronger (the clock only caps a slow machine).
 constexpr std::array<Rung, 6> kRungs = {{
     {{1, 400, 10}, 300, 60'000},
-    {{1, 220, 6}, 400, 80'000},
-    {{1, 120, 4}, 500, 100'000},
-    {{2, 70, 3}, 700, 200'000},
-    {{2, 35, 2}, 1000, 300'000},
-    {{3, 15, 2}, 1500, 500'000},
+    {{1, 60, 3}, 400, 80'000},
+    {{0, 0, 1}, 500, 3'000},
+    {{0, 0, 1}, 700, 10'000},
+    {{0, 0, 1}, 1000, 30'000},
+    {{0, 0, 1}, 1500, 100'000},
 }};
 
 // LEVEL1 .. LEVEL10. LEVEL1-3 play alike (they draw nearly every game between
@@ -56,6 +59,9 @@ SearchLimits level_limits(int level) {
     SearchLimits l;
     l.movetime_ms = r.movetime_ms;
     l.nodes = r.nodes;
+    // Between searchers that settle for going round in circles nearly every
+    // game ends at the 500-ply limit, and the steps vanish in the draws.
+    if (r.style.margin == 0) l.contempt = reference_limits().contempt;
     return l;
 }
 

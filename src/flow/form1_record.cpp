@@ -28,9 +28,9 @@ int level_of(std::string_view name) {
 // One line of the table: the level, its rating when it searches, the games.
 std::string results_line(int level, const LevelResults& s) {
     char line[96];
-    std::snprintf(line, sizeof line, "%-16s %3d勝 %3d敗 %3d分\n",
-                  level_caption(std::string("LEVEL") + std::to_string(level), "").c_str(), s.wins,
-                  s.losses, s.draws);
+    // The counts first: their digits line up even in a proportional face.
+    std::snprintf(line, sizeof line, "%4d勝 %4d敗 %4d分   %s\n", s.wins, s.losses, s.draws,
+                  level_caption(std::string("LEVEL") + std::to_string(level), "").c_str());
     return line;
 }
 

@@ -28,7 +28,7 @@ class LadderPlayer : public Player {
   public:
     LadderPlayer(const SearchLimits& limits, const LevelStyle& style, const EvalWeights& weights,
                  PlayerScratch* scratch, unsigned seed)
-        : limits_(limits), style_(style), scratch_(scratch), seed_(seed) {
+        : limits_(limits), style_(style), scratch_(scratch), seed_(seed), eval_(weights) {
         fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights);
     }
 
@@ -67,7 +67,10 @@ class LadderPlayer : public Player {
             l.remember = false;
             const SearchResult r = searcher().search(child, l, how.stop);
             last_.nodes += r.nodes;
-            scored_.push_back(Scored{m, -r.score, king_falls(child)});
+            // A search that finished no iteration (a tiny budget, or a
+            // single reply) knows no more than the position itself.
+            const int score = r.depth > 0 ? -r.score : -eval_.evaluate(child);
+            scored_.push_back(Scored{m, score, king_falls(child)});
         }
         if (scored_.empty()) return roots_.moves[0];
         const Scored& pick = pick_one(p);
@@ -136,6 +139,7 @@ class LadderPlayer : public Player {
     PlayerScratch* scratch_;
     PlayerScratch own_;
     unsigned seed_;
+    Evaluator eval_;
     Thought last_;
     MoveList roots_;
     MoveList replies_;

@@ -12,6 +12,7 @@ void register_all_commands(Registry& registry) {
     register_flow_commands(registry);
     register_record_commands(registry);
     register_panel_commands(registry);
+    register_ladder_commands(registry);
 }
 
 }  // namespace murokan::script

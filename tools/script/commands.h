@@ -27,6 +27,10 @@ void register_panel_commands(Registry& registry);
 // think, com, play N, eval <usi>: the computer player (commands_com.cpp).
 void register_com_commands(Registry& registry);
 
+// menus, stats, record FILE: the ladder's menu and the player's record
+// (commands_ladder.cpp).
+void register_ladder_commands(Registry& registry);
+
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);
 

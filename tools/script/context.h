@@ -17,6 +17,9 @@ struct Context {
     Context() : form(std::make_unique<Form1>(window.pf.platform)) {
         window.sink = form.get();
         form->attachRecordPanel(window.panel);  // before Form_Load, as the window does
+        // A script plays the same game every run unless it asks otherwise
+        // (`set seed 0`).
+        form->search_bounds.seed = 1;
     }
 
     std::ostream* out = &std::cout;  // where results and events are written
