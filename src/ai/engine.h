@@ -82,6 +82,12 @@ class Searcher {
     // positions of the game so far.
     void new_game();
 
+    // Keeps g as a position of the game, as a search of it with `remember`
+    // does, so that a line coming back to it goes round in circles; and
+    // whether g is one (for a caller that searches with `remember` off).
+    void remember(const Position& g);
+    bool remembers(const Position& g) const;
+
   private:
     struct Frame;
 

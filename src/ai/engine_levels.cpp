@@ -1,10 +1,10 @@
 // The ladder's rungs. A tiny search already wins nearly every game against
-// LEVEL3, so LEVEL4-9 are held back mostly by choosing among the best few
-// moves within a margin that narrows level by level, and by a search that
-// deepens with them; none of them ever gives its king away at once when it
-// need not. Each level's node budget is what it spends in about its clock on
-// this machine, so that matches played on node budgets alone measure the
-// levels as they play in the window.
+// LEVEL3, so the lowest searching levels are held back by choosing among
+// their best few moves within a margin that narrows level by level, over a
+// search that deepens with them; none of them ever gives its king away at
+// once when it need not. Node budgets, not clocks, make the levels what they
+// are, so that a match played on node budgets alone measures them as they
+// play in the window, on any machine.
 #include "ai/engine_levels.h"
 
 #include <array>
@@ -19,17 +19,18 @@ struct Rung {
     std::int64_t nodes;
 };
 
-// LEVEL4 .. LEVEL9. LEVEL4 and LEVEL5 score every move two plies deep and
-// play loosely among the best; from LEVEL6 on the searcher plays its own
-// choice, and a node budget three times the last one's makes each level a
-// step stronger (the clock only caps a slow machine).
+// LEVEL4 .. LEVEL9. LEVEL4-6 score every move two or three plies deep and
+// play loosely among the best; from LEVEL7 on the searcher plays its own
+// choice, and a larger node budget makes each level a step stronger (the
+// clock only caps a slow machine). Even a 1,000-node search outplays the
+// loosest choosers by far, so LEVEL7 starts there.
 constexpr std::array<Rung, 6> kRungs = {{
     {{1, 400, 10}, 300, 60'000},
     {{1, 60, 3}, 400, 80'000},
-    {{0, 0, 1}, 500, 3'000},
-    {{0, 0, 1}, 700, 10'000},
-    {{0, 0, 1}, 1000, 30'000},
-    {{0, 0, 1}, 1500, 100'000},
+    {{2, 40, 3}, 600, 150'000},
+    {{0, 0, 1}, 700, 1'000},
+    {{0, 0, 1}, 1000, 6'000},
+    {{0, 0, 1}, 1500, 40'000},
 }};
 
 // LEVEL1 .. LEVEL10. LEVEL1-3 play alike (they draw nearly every game between

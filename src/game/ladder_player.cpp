@@ -69,12 +69,19 @@ class LadderPlayer : public Player {
             last_.nodes += r.nodes;
             // A search that finished no iteration (a tiny budget, or a
             // single reply) knows no more than the position itself.
-            const int score = r.depth > 0 ? -r.score : -eval_.evaluate(child);
+            int score = r.depth > 0 ? -r.score : -eval_.evaluate(child);
+            // Back where it stood after one of its own moves: going round in
+            // circles only runs the game to its 500-ply draw, so such a move
+            // must be far better than the rest to be chosen.
+            if (searcher().remembers(child)) score -= style_.margin + limits_.contempt;
             scored_.push_back(Scored{m, score, king_falls(child)});
         }
         if (scored_.empty()) return roots_.moves[0];
         const Scored& pick = pick_one(p);
         finish(start, pick.score);
+        Position after = p;
+        make_move(after, pick.move);
+        searcher().remember(after);
         return pick.move;
     }
     void new_game() override { searcher().new_game(); }
