@@ -88,6 +88,16 @@ bool Searcher::repeats(ZobristKey key, int ply) const {
     return std::find(seen_.begin(), seen_.end(), key) != seen_.end();
 }
 
+void Searcher::remember(const Position& g) {
+    const ZobristKey key = zobrist_key(g);
+    if (seen_.size() < seen_.capacity()) seen_.push_back(key);
+    seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
+}
+
+bool Searcher::remembers(const Position& g) const {
+    return repeats(zobrist_key(g), 0);
+}
+
 bool Searcher::out_of_budget() {
     if (aborted_) return true;
     if (limits_.nodes > 0 && nodes_ >= limits_.nodes) return aborted_ = true;
@@ -344,8 +354,10 @@ SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
     const ZobristKey key = zobrist_key(g);
     const BoardSummary sum = eval_.summarize(g);
     path_[0] = key;
-    if (seen_.size() < seen_.capacity()) seen_.push_back(key);
-    seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
+    if (limits.remember) {
+        if (seen_.size() < seen_.capacity()) seen_.push_back(key);
+        seen_filter_[(key >> 6) & 63] |= std::uint64_t{1} << (key & 63);
+    }
     order(g, f, Move{}, 0);
     for (int i = 0; i < f.list.count; ++i) pick(f, i);
     result.found = true;

@@ -35,6 +35,10 @@ struct SearchLimits {
     // game has no repetition rule, so such a line only ends at the 500-ply
     // limit: a draw, which the side ahead should not settle for.
     int contempt = 60;
+    // The root is kept as a position of the game, which a later line going
+    // round in circles comes back to. Off when the root is only a trial, as
+    // for a level that scores each of its moves by a search of its own.
+    bool remember = true;
 };
 
 // Told after each finished iteration.
@@ -80,6 +84,11 @@ class Searcher {
 
     // What the searches so far stored, for reading their best line back.
     const TranspositionTable& table() const { return tt_; }
+    // Keeps g as a position of the game, as a search of it with `remember`
+    // does, so that a line coming back to it goes round in circles; and
+    // whether g is one (for a caller that searches with `remember` off).
+    void remember(const Position& g);
+    bool remembers(const Position& g) const;
 
   private:
     struct Frame;

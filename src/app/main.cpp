@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/quit_signals.h"
@@ -22,6 +23,7 @@
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/record_panel_qt.h"
 #include "platform/qt/share_qt.h"
+#include "platform/data_folders.h"
 #include "platform/qt/window_placement.h"
 #include "platform/sdl/sdl_sound_library.h"
 
@@ -117,6 +119,13 @@ int main(int argc, char** argv) {
     murokan::platform::QtSaveDialog save_dialog(qt);
     form.attachSharing(clipboard, board_image, save_dialog);
     quit_signals.watch([&qt] { return qt.window().close(); });
+    // The player's record lives beside the window's placement, in the
+    // user's own folder, never beside the game's settings or records.
+    if (const std::filesystem::path folder = murokan::platform::user_config_folder(
+            std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        !folder.empty()) {
+        form.record_file = folder / "record.ini";
+    }
     form.Form_Load();
     if (form.quit_requested()) return 0;
     // The window comes back where the user left it last time.

@@ -21,6 +21,7 @@
 #include "platform/background.h"
 #include "platform/board_image.h"
 #include "platform/clipboard.h"
+#include "game/player_record.h"
 #include "platform/data_folders.h"
 #include "platform/platform.h"
 #include "platform/record_panel.h"
@@ -45,7 +46,12 @@ enum class Mover : std::uint8_t { human, computer };
 struct SearchBounds {
     std::int64_t nodes = 0;  // 0: none
     int movetime_ms = 0;     // 0: none
+    unsigned seed = 0;       // the levels' random draws; 0: afresh for each game
 };
+
+// The caption of a menu item: a searching level's name with its rating
+// ("LEVEL6 (R 820)"), any other item's own caption.
+std::string level_caption(std::string_view name, std::string_view caption);
 
 // What the computer is made with under these bounds: when either part is
 // set, both replace the level's own budget (form1_think.cpp).
@@ -93,6 +99,11 @@ class Form1 : public platform::EventSink {
     void LEVEL3_Click();
     void LEVEL4_Click();
     void LEVEL5_Click();
+    void LEVEL6_Click();
+    void LEVEL7_Click();
+    void LEVEL8_Click();
+    void LEVEL9_Click();
+    void LEVEL10_Click();
     void OWARI_Click();
 
     // Frees the sound buffers and shuts the sound library down.
@@ -101,7 +112,7 @@ class Form1 : public platform::EventSink {
     void チェック設定(int code);
     // The whole initial setup: state, timer stop, redraw, history entry 0.
     void 初期設定();
-    // Ticks LEVELn and sets com_level (n in 1..5); draws the level in a
+    // Ticks LEVELn and sets com_level (n in 1..10); draws the level in a
     // computer game.
     void レベル_設定(int n);
 
@@ -156,6 +167,8 @@ class Form1 : public platform::EventSink {
     void SONOTA_Click();
     void KAISETU_Click();
     void VER_Click();
+    // 成績: the player's record against the computer (form1_record.cpp).
+    void SEISEKI_Click();
 
     // ------------------------------------------------------------ learning from the computer
     // ヒント, 検討 and 棋譜解析 at the end of the 局面 menu (form1_study.cpp).
@@ -283,6 +296,18 @@ class Form1 : public platform::EventSink {
     // Set by the driver only; the game itself searches with the levels' budgets.
     SearchBounds search_bounds;
 
+    // The player's record against the computer and the file it is kept in
+    // (empty: this run only); the window's start names the user's file
+    // before Form_Load (form1_record.cpp).
+    std::filesystem::path record_file;
+    PlayerRecord record;
+    // Counts a finished game against the computer for the level it was
+    // played at, once per game, and writes the record.
+    void record_game(GameOutcome outcome);
+    // What the computer plays with this game: the bounds, and its draws
+    // seeded by search_bounds.seed or by this game's own seed.
+    PlayerOptions com_options() const;
+
   private:
     // The option handlers' steps (form1_options.cpp).
     void background_click(int code);
@@ -306,6 +331,11 @@ class Form1 : public platform::EventSink {
     void searcher_fit();
     // Ends a search in progress; set by Esc and closing the window.
     std::atomic<bool> think_stop_{false};
+    // This game's seed of the levels' draws, and whether its end is counted.
+    unsigned game_seed_ = 1;
+    bool game_counted_ = false;
+    // A new game is about to start: a fresh seed, nothing counted yet.
+    void record_game_start();
 
     // The level items and one step of the handicap ladder (form1_level.cpp).
     void level_click(int n);

@@ -28,7 +28,7 @@ void Form1::com_ban() {
     // always did: the marks of a hand selection still standing from before
     // are erased by reading them.
     調査_2歩フラグ設定(g);
-    PlayerOptions options = player_options(search_bounds);
+    PlayerOptions options = com_options();
     options.scratch = &com;
     const std::unique_ptr<Player> player = make_player(g.com_level, options);
     const Position position = game_for_turn(g.teki_teban).position();

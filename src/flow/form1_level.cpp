@@ -1,7 +1,7 @@
-// The computer's strength (LEVEL1..5 of the 対局 menu) and the handicap ladder
+// The computer's strength (LEVEL1..10 of the 対局 menu) and the handicap ladder
 // ("△" and "▽" of the 局面 menu). Of the one-ply levels only level 2 plays
 // differently: it leaves out the piece-specific terms of the evaluation.
-// LEVEL4 and LEVEL5 search several moves ahead (form1_think.cpp).
+// LEVEL4-10 search several moves ahead (form1_think.cpp).
 #include <array>
 
 #include "ai/engine_levels.h"
@@ -12,8 +12,9 @@ namespace murokan {
 
 namespace {
 
-constexpr std::array<std::string_view, kLastLevel> kLevelItems = {"LEVEL1", "LEVEL2", "LEVEL3",
-                                                                  "LEVEL4", "LEVEL5"};
+constexpr std::array<std::string_view, kLastLevel> kLevelItems = {
+    "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5",
+    "LEVEL6", "LEVEL7", "LEVEL8", "LEVEL9", "LEVEL10"};
 
 }  // namespace
 
@@ -31,6 +32,21 @@ void Form1::LEVEL4_Click() {
 }
 void Form1::LEVEL5_Click() {
     level_click(5);
+}
+void Form1::LEVEL6_Click() {
+    level_click(6);
+}
+void Form1::LEVEL7_Click() {
+    level_click(7);
+}
+void Form1::LEVEL8_Click() {
+    level_click(8);
+}
+void Form1::LEVEL9_Click() {
+    level_click(9);
+}
+void Form1::LEVEL10_Click() {
+    level_click(10);
 }
 
 void Form1::level_click(int n) {

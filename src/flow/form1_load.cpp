@@ -38,6 +38,7 @@ void Form1::Form_Load() {
 
 void Form1::初期設定() {
     初期設定_状態(g);
+    record_game_start();
     timer_stop();
     // No game runs: the searcher goes, and the next game's starts afresh.
     searcher_fit();

@@ -30,8 +30,14 @@ constexpr std::array kMenu = {
     MenuEntry{"LEVEL", "LEVEL1", "LEVEL1", &Form1::LEVEL1_Click},
     MenuEntry{"LEVEL", "LEVEL2", "LEVEL2", &Form1::LEVEL2_Click},
     MenuEntry{"LEVEL", "LEVEL3", "LEVEL3", &Form1::LEVEL3_Click},
+    MenuEntry{"LEVEL", "LEVEL_LADDER", "-", &Form1::LEVEL_Click},
     MenuEntry{"LEVEL", "LEVEL4", "LEVEL4", &Form1::LEVEL4_Click},
     MenuEntry{"LEVEL", "LEVEL5", "LEVEL5", &Form1::LEVEL5_Click},
+    MenuEntry{"LEVEL", "LEVEL6", "LEVEL6", &Form1::LEVEL6_Click},
+    MenuEntry{"LEVEL", "LEVEL7", "LEVEL7", &Form1::LEVEL7_Click},
+    MenuEntry{"LEVEL", "LEVEL8", "LEVEL8", &Form1::LEVEL8_Click},
+    MenuEntry{"LEVEL", "LEVEL9", "LEVEL9", &Form1::LEVEL9_Click},
+    MenuEntry{"LEVEL", "LEVEL10", "LEVEL10", &Form1::LEVEL10_Click},
     MenuEntry{"TAIKYOKU", "OWARI", "終わり", &Form1::OWARI_Click},
 
     MenuEntry{"", "STOP", "局面", &Form1::STOP_Click},
@@ -63,6 +69,7 @@ constexpr std::array kMenu = {
     MenuEntry{"", "SONOTA", "その他", &Form1::SONOTA_Click},
     MenuEntry{"SONOTA", "KAISETU", "解説", &Form1::KAISETU_Click, "F1"},
     MenuEntry{"SONOTA", "VER", "バージョン情報", &Form1::VER_Click},
+    MenuEntry{"SONOTA", "SEISEKI", "成績", &Form1::SEISEKI_Click},
 
     MenuEntry{"", "HENSHU", "編集", &Form1::HENSHU_Click},
     MenuEntry{"HENSHU", "COPY", "コピー", &Form1::COPY_Click, "Ctrl+C"},
@@ -91,7 +98,7 @@ const MenuEntry* find_entry(std::string_view name) {
 
 void Form1::build_menu() {
     for (const MenuEntry& e : kMenu) {
-        pf.menu.add(e.parent, e.name, e.caption);
+        pf.menu.add(e.parent, e.name, level_caption(e.name, e.caption));
         if (!e.shortcut.empty()) pf.menu.setShortcut(e.name, e.shortcut);
     }
 }

@@ -13,6 +13,7 @@ PlayerOptions player_options(const SearchBounds& bounds) {
         o.nodes = bounds.nodes;
         o.movetime_ms = bounds.movetime_ms;
     }
+    if (bounds.seed != 0) o.seed = bounds.seed;
     return o;
 }
 

@@ -86,8 +86,10 @@ void Form1::play_turn(const Move& m, Mover who) {
     if (!computer) human_clock_closed(mover);
     if (against_com) 勢力調査(g, com.com.maps);
     if (game.end() == GameEnd::king_taken) {
+        const bool bottom_won = game.winner() == g.ji_teban;
+        record_game(bottom_won ? GameOutcome::win : GameOutcome::loss);
         if (against_com && !computer) g.teban = mover;
-        msg(勝ち文言(game.winner() == g.ji_teban, against_com), "終了");
+        msg(勝ち文言(bottom_won, against_com), "終了");
         if (computer) g.teban = g.ji_teban;
         searcher_fit();
         return;
@@ -112,6 +114,7 @@ void Form1::play_turn(const Move& m, Mover who) {
 // unrecorded.
 bool Form1::history_full_refused(const Game& game, Mover who) {
     if (game.end() != GameEnd::ply_limit) return false;
+    record_game(GameOutcome::draw);  // the move limit: a draw
     play(oto_kinshi);
     msg(棋譜文言::満杯, 棋譜文言::題_棋譜);
     if (who == Mover::computer) {

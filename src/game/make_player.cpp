@@ -24,7 +24,19 @@ std::unique_ptr<Player> make_player(int level, const PlayerOptions& o) {
         return players::one_ply(level, o.scratch);
     }
     if (level < kFirstSearchLevel || level > kLastLevel) return nullptr;
-    return players::searcher(level_search_limits(level, o), o.weights, o.scratch);
+    const SearchLimits limits = level_search_limits(level, o);
+    const LevelStyle style = level_style(level);
+    if (style.margin > 0) return players::ladder(limits, style, o.weights, o.scratch, o.seed);
+    return players::searcher(limits, o.weights, o.scratch);
+}
+
+std::unique_ptr<Player> make_reference_player(const PlayerOptions& o) {
+    SearchLimits limits = reference_limits();
+    if (o.nodes || o.movetime_ms) {
+        limits.nodes = o.nodes.value_or(0);
+        limits.movetime_ms = o.movetime_ms.value_or(0);
+    }
+    return players::searcher(limits, o.weights, o.scratch);
 }
 
 void fit_searcher(PlayerScratch& scratch, int level, const PlayerOptions& o, bool needed) {

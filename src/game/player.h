@@ -53,7 +53,7 @@ struct PlayerOptions {
     std::optional<int> depth;
     std::optional<int> contempt;
     EvalWeights weights;
-    unsigned seed = 1;                 // the random player's
+    unsigned seed = 1;                 // the random player's and LEVEL4-9's draws
     PlayerScratch* scratch = nullptr;  // null: the player keeps its own
 };
 
@@ -81,18 +81,22 @@ class Player {
 };
 
 // The first and last level a player can be made for: LEVEL1-3 the one-ply
-// computer, LEVEL4 and LEVEL5 the searching computer.
+// computer, LEVEL4-10 the searching computer.
 inline constexpr int kFirstLevel = 1;
 // The random player's level number, below every level of the game.
 inline constexpr int kRandomLevel = 0;
 
-// What the searching computer of `level` (LEVEL4 or LEVEL5) searches with:
+// What the searching computer of `level` (LEVEL4-10) searches with:
 // the level's own limits with the options' budget, depth and contempt over
 // them.
 SearchLimits level_search_limits(int level, const PlayerOptions& options);
 
-// The player of `level` (kRandomLevel, or LEVEL1..LEVEL5), nullptr for any
+// The player of `level` (kRandomLevel, or LEVEL1..LEVEL10), nullptr for any
 // other number.
 std::unique_ptr<Player> make_player(int level, const PlayerOptions& options = {});
+
+// The searching LEVEL5 as it was before the ladder (2 s a move), with the
+// options' budget over its own: the yardstick of the ladder's top.
+std::unique_ptr<Player> make_reference_player(const PlayerOptions& options = {});
 
 }  // namespace murokan

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ai/engine.h"
+#include "ai/engine_levels.h"
 #include "game/player.h"
 
 namespace murokan::players {
@@ -21,6 +22,11 @@ std::unique_ptr<Player> searcher(const SearchLimits& limits, const EvalWeights& 
 // not the size `limits` wants.
 Searcher& fitted_searcher(PlayerScratch& scratch, const SearchLimits& limits,
                           const EvalWeights& weights);
+
+// LEVEL4-9: every move scored by a search of `style.depth` plies within
+// `limits`, one of the best few played as `style` says, drawn by `seed`.
+std::unique_ptr<Player> ladder(const SearchLimits& limits, const LevelStyle& style,
+                               const EvalWeights& weights, PlayerScratch* scratch, unsigned seed);
 
 // Uniform over the legal moves, the same moves for the same seed.
 std::unique_ptr<Player> random(unsigned seed);

@@ -1,4 +1,5 @@
-// LEVEL4 and LEVEL5: the searching computer, for whichever side is to move.
+// LEVEL10 and the match tool's yardstick: the searching computer at full
+// strength, for whichever side is to move.
 #include <memory>
 
 #include "ai/transposition.h"

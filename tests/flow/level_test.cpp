@@ -2,6 +2,7 @@
 // as the player sees them: the board, the labels, the ticks, sounds and boxes.
 #include <cstring>
 
+#include "ai/engine_levels.h"
 #include "core/handicap.h"
 #include "flow_fixture.h"
 
@@ -150,21 +151,22 @@ TEST_F(LevelTest, LevelItemsTickAndShowTheLevelInAComputerGame) {
     const Case cases[] = {
         {MODE_COM, 2, 2, label(erase, " 2")}, {MODE_MAN, 1, 1, erase},
         {MODE_COM, 4, 4, label(erase, " 4")}, {MODE_COM, 5, 5, label(erase, " 5")},
-        {MODE_COM, 6, 3, label({}, " 3")},  // レベル_設定 alone: no erasing
+        {MODE_COM, 10, 10, label(erase, " 10")},
+        {MODE_COM, 11, 3, label({}, " 3")},  // レベル_設定 alone: no erasing
     };
     timeline.start();
     for (const Case& c : cases) {
         form.g.taikyoku_mode = c.mode;
         form.g.com_level = 3;
         forget_events();
-        if (c.n <= 5) {
+        if (c.n <= kLastLevel) {
             form.dispatchMenu("LEVEL" + std::to_string(c.n));
         } else {
             form.レベル_設定(c.n);
         }
         EXPECT_EQ(form.g.com_level, c.level);
         EXPECT_EQ(take_events(), c.drawn) << c.n;
-        for (int i = 1; i <= 5; ++i)
+        for (int i = 1; i <= kLastLevel; ++i)
             EXPECT_EQ(rp.menu.checked("LEVEL" + std::to_string(i)), i == c.n);
     }
 }

@@ -1,6 +1,8 @@
 // Start-up, the menu bar, the 対局 menu and the ways the program ends.
 #include <string>
 
+#include "ai/engine_levels.h"
+
 #include "panel_fixture.h"  // write_bytes and the settings file lines
 
 namespace murokan::test {
@@ -12,7 +14,11 @@ TEST_F(StartupTest, MenuBarHoldsEveryItemUnderItsParentInOrder) {
     struct Row {
         const char* parent;
         const char* name;
-        const char* caption;
+        std::string caption;
+    };
+    // A searching level shows its rating beside its name.
+    const auto rated = [](int level) {
+        return "LEVEL" + std::to_string(level) + " (R " + std::to_string(level_rating(level)) + ")";
     };
     const Row expected[] = {
         {"", "TAIKYOKU", "対局"},
@@ -25,8 +31,14 @@ TEST_F(StartupTest, MenuBarHoldsEveryItemUnderItsParentInOrder) {
         {"LEVEL", "LEVEL1", "LEVEL1"},
         {"LEVEL", "LEVEL2", "LEVEL2"},
         {"LEVEL", "LEVEL3", "LEVEL3"},
-        {"LEVEL", "LEVEL4", "LEVEL4"},
-        {"LEVEL", "LEVEL5", "LEVEL5"},
+        {"LEVEL", "LEVEL_LADDER", "-"},
+        {"LEVEL", "LEVEL4", rated(4)},
+        {"LEVEL", "LEVEL5", rated(5)},
+        {"LEVEL", "LEVEL6", rated(6)},
+        {"LEVEL", "LEVEL7", rated(7)},
+        {"LEVEL", "LEVEL8", rated(8)},
+        {"LEVEL", "LEVEL9", rated(9)},
+        {"LEVEL", "LEVEL10", rated(10)},
         {"TAIKYOKU", "OWARI", "終わり"},
         {"", "STOP", "局面"},
         {"STOP", "CANCEL", "最初"},
@@ -54,6 +66,7 @@ TEST_F(StartupTest, MenuBarHoldsEveryItemUnderItsParentInOrder) {
         {"", "SONOTA", "その他"},
         {"SONOTA", "KAISETU", "解説"},
         {"SONOTA", "VER", "バージョン情報"},
+        {"SONOTA", "SEISEKI", "成績"},
         // The 編集 menu comes after the game's own menus, which keep their order.
         {"", "HENSHU", "編集"},
         {"HENSHU", "COPY", "コピー"},
@@ -219,7 +232,7 @@ TEST_F(StartupTest, TheLevelItemsTickOneAndSetTheLevel) {
             EXPECT_EQ(rp.menu.checked("LEVEL" + std::to_string(i)), i == n);
         }
     }
-    form.レベル_設定(7);  // not a level: nothing ticked, level kept
+    form.レベル_設定(11);  // not a level: nothing ticked, level kept
     EXPECT_EQ(form.g.com_level, 3);
     EXPECT_FALSE(rp.menu.checked("LEVEL3"));
 }

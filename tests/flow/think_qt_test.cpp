@@ -49,10 +49,10 @@ TEST_F(ThinkQtTest, TheSearchPlaysItsMoveWhileTheClockRuns) {
     EXPECT_FALSE(form.quit_requested());
 }
 
-// LEVEL5 thinks for over a second; 0.15 s in, a menu command is refused, and
+// LEVEL10 thinks for over a second; 0.15 s in, a menu command is refused, and
 // at 0.3 s the user's `stop` ends it all at once.
 void ThinkQtTest::stop_mid_search(const std::function<void()>& stop) {
-    choose("LEVEL5");
+    choose("LEVEL10");
     QElapsedTimer clock;
     qint64 stopped_at = -1;
     QTimer::singleShot(150, [this] { choose("LEVEL1"); });
@@ -68,7 +68,7 @@ void ThinkQtTest::stop_mid_search(const std::function<void()>& stop) {
     EXPECT_LT(clock.elapsed() - stopped_at, 500);
     EXPECT_TRUE(form.quit_requested());
     EXPECT_EQ(form.g.tesuu, 0);
-    EXPECT_EQ(form.g.com_level, 5);
+    EXPECT_EQ(form.g.com_level, 10);
     EXPECT_GT(form.g.keika_byou, 0.2f);  // the clock ran while it thought
     EXPECT_TRUE(logged("sound free 駒打音.wav"));
 }

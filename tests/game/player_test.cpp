@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ai/choose.h"
+#include "ai/engine_levels.h"
 #include "core/sfen.h"
 #include "support/sfen_position.h"
 
@@ -39,7 +40,7 @@ TEST(PlayerTest, LevelsOneToThreePlayTheWindowsOnePlyComputer) {
 TEST(PlayerTest, EveryLevelPlaysALegalMoveForEitherSide) {
     PlayerOptions budget;
     budget.nodes = 2000;
-    for (int level = kRandomLevel; level <= 5; ++level) {
+    for (int level = kRandomLevel; level <= kLastLevel; ++level) {
         const std::unique_ptr<Player> p = make_player(level, budget);
         ASSERT_NE(p, nullptr) << level;
         EXPECT_EQ(p->thinks_long(), level >= 4) << level;
@@ -55,7 +56,7 @@ TEST(PlayerTest, EveryLevelPlaysALegalMoveForEitherSide) {
 }
 
 TEST(PlayerTest, NoPlayerForANumberThatIsNoLevel) {
-    for (int level : {-1, 6, 99}) EXPECT_EQ(make_player(level), nullptr) << level;
+    for (int level : {-1, 11, 99}) EXPECT_EQ(make_player(level), nullptr) << level;
 }
 
 TEST(PlayerTest, TheRandomPlayerPlaysTheSameGameForTheSameSeed) {

@@ -6,8 +6,8 @@
 //                 [--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C]
 //                 [--a-eval k=v,...] (and the same for --b)
 //
-// Players: LEVEL1..LEVEL5, BASELINE2. --movetime and --nodes bound every
-// searching player (LEVEL4, LEVEL5) that has no bound of its own; a node
+// Players: LEVEL1..LEVEL10, RANDOM, REF5, BASELINE2. --movetime and --nodes bound every
+// searching player (LEVEL4-10, REF5) that has no bound of its own; a node
 // budget without a time makes the games reproducible. Games come in pairs
 // from one seeded random opening that a shallow search finds level (see
 // opening.h), --a playing the bottom side in the first and the top side in
@@ -18,6 +18,7 @@
 // it is refused with exit status 2. A progress bar goes to stderr, with a
 // line for each move over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
+// --ladder [--games N] measures the whole ladder instead (ladder.h).
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -34,6 +35,7 @@
 #include "core/sfen.h"
 #include "game/game.h"
 #include "match/elo.h"
+#include "match/ladder.h"
 #include "match/opening.h"
 #include "match/options.h"
 #include "match/players.h"
@@ -43,15 +45,6 @@ namespace murokan::match {
 namespace {
 
 constexpr int kOverrunMs = 50;
-
-struct Outcome {
-    int a_result = 0;  // 1 win, 0 draw, -1 loss
-    int plies = 0;
-    double longest_ms[2] = {0, 0};  // a, b
-    int overruns[2] = {0, 0};
-    bool illegal = false;
-    std::string moves;  // USI, with --verbose
-};
 
 // CPU time of the calling thread: far below the wall-clock time of a move
 // when the thread was kept waiting rather than searching.
@@ -120,7 +113,9 @@ void progress(int done, int total, int w, int l, int d) {
     std::fflush(stderr);
 }
 
-int run(const Options& o) {
+}  // namespace
+
+std::vector<Outcome> play_games(const Options& o) {
     std::vector<Outcome> results(o.games);
     std::atomic<int> next{0};
     std::mutex lock;
@@ -149,7 +144,20 @@ int run(const Options& o) {
     for (int j = 1; j < std::min(o.jobs, o.games); ++j) threads.emplace_back(worker);
     worker();
     for (std::thread& t : threads) t.join();
+    return results;
+}
 
+namespace {
+
+int run(const Options& o) {
+    if (o.ladder) return run_ladder(o);
+    const std::vector<Outcome> results = play_games(o);
+    int w = 0, l = 0, d = 0;
+    for (const Outcome& r : results) {
+        w += r.a_result > 0;
+        l += r.a_result < 0;
+        d += r.a_result == 0;
+    }
     double longest[2] = {0, 0};
     int overruns[2] = {0, 0}, illegal = 0;
     long long plies = 0;

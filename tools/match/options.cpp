@@ -68,7 +68,8 @@ constexpr long long kMaxWeight = 2000;
                  "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
                  "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] "
                  "[--a-eval k=v,...] "
-                 "(and the same for --b)\nplayers: LEVEL1..LEVEL5, BASELINE2\nranges:");
+                 "(and the same for --b)\n       murokan-match --ladder [--games N] [--nodes N] "
+                 "[--seed S] [--jobs J]\nplayers: RANDOM, LEVEL1..LEVEL10, REF5, BASELINE2\nranges:");
     for (const Numeric& n : kNumerics)
         std::fprintf(stderr, " %.*s %lld..%lld", static_cast<int>(n.name.size()), n.name.data(),
                      n.lo, n.hi);
@@ -115,7 +116,11 @@ Options parse(int argc, char** argv) {
     Options& o = p.o;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (i + 1 >= argc) usage("every option takes a value");
+        if (arg == "--ladder") {
+            o.ladder = true;
+            continue;
+        }
+        if (i + 1 >= argc) usage("every option but --ladder takes a value");
         const char* v = argv[++i];
         const Numeric* numeric = nullptr;
         for (const Numeric& n : kNumerics) {
@@ -139,6 +144,11 @@ Options parse(int argc, char** argv) {
             player->movetime_ms = p.movetime;
             player->nodes = p.nodes;
         }
+    }
+    if (o.ladder) {
+        if (o.games <= 0) o.games = kLadderGames;
+        if (p.nodes) o.ladder_top_nodes = *p.nodes;
+        return o;
     }
     if (o.a.empty() || o.b.empty() || o.games <= 0) usage("--a, --b and --games are needed");
     if (!make_named_player(o.a, o.a_opts) || !make_named_player(o.b, o.b_opts)) usage("unknown player");

@@ -2,11 +2,18 @@
 // how the shared budgets fill in the players' own.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "match/players.h"
 
 namespace murokan::match {
+
+// Games per pairing of --ladder without --games, small enough for the run
+// to end within half an hour on two cores.
+inline constexpr int kLadderGames = 10;
+// The nodes LEVEL10 and REF5 search in 2 s on this machine (Release).
+inline constexpr std::int64_t kLadderTopNodes = 400'000;
 
 struct Options {
     std::string a, b;
@@ -16,6 +23,10 @@ struct Options {
     int jobs = 1;
     int opening_plies = 4;
     bool verbose = false;  // each game's moves and end to stderr
+    // --ladder: the whole ladder (ladder.h) rather than one pairing; its
+    // games per pairing, and the node budget standing for a 2 s clock.
+    bool ladder = false;
+    std::int64_t ladder_top_nodes = kLadderTopNodes;
     PlayerOptions a_opts, b_opts;
 };
 

@@ -1,6 +1,6 @@
 // The players murokan-match can pit against each other, by name: the levels
-// of the game (LEVEL1-3 the one-ply computer, LEVEL4 and LEVEL5 the searching
-// computer, see game/player.h) and BASELINE2.
+// of the game (LEVEL1-3 the one-ply computer, LEVEL4-10 the searching
+// computer, see game/player.h), RANDOM, REF5 and BASELINE2.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,8 @@
 
 namespace murokan::match {
 
-// LEVEL1..LEVEL5 or BASELINE2; nullptr for any other name.
+// LEVEL1..LEVEL10, RANDOM (uniform legal moves), REF5 (the searching LEVEL5
+// as it was before the ladder) or BASELINE2; nullptr for any other name.
 std::unique_ptr<Player> make_named_player(const std::string& name, const PlayerOptions& options);
 
 // What the last choice cost by the player's own account ("nodes N depth D

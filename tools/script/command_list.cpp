@@ -14,6 +14,7 @@ void register_all_commands(Registry& registry) {
     register_panel_commands(registry);
     register_analysis_commands(registry);
     register_clip_commands(registry);
+    register_ladder_commands(registry);
 }
 
 }  // namespace murokan::script

@@ -32,6 +32,9 @@ void register_com_commands(Registry& registry);
 void register_analysis_commands(Registry& registry);
 // copy, paste TEXT, edit …, image FILE.png [2]: the 編集 menu (commands_clip.cpp).
 void register_clip_commands(Registry& registry);
+// menus, stats, record FILE: the ladder's menu and the player's record
+// (commands_ladder.cpp).
+void register_ladder_commands(Registry& registry);
 
 // Every command of the driver (command_list.cpp).
 void register_all_commands(Registry& registry);

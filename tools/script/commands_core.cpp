@@ -62,6 +62,7 @@ constexpr Variable kVariables[] = {
 // set NAME VALUE: a game-state variable, or the budget of the searching
 // levels, `nodes` or `movetime` (milliseconds); either replaces the level's
 // own budget until both are 0 again; neither may exceed the tools' maximum.
+// `seed` fixes the levels' random draws (0: afresh for each game).
 void cmd_set(Context& ctx, const Args& args) {
     if (!expect_words(ctx, args, 2)) return;
     const std::string& name = args.words[0];
@@ -73,6 +74,15 @@ void cmd_set(Context& ctx, const Args& args) {
         return;
     }
     SearchBounds& bounds = ctx.form->search_bounds;
+    if (name == "seed") {
+        // The levels' random draws from now on; 0 draws afresh for each game.
+        if (value < 0) {
+            print_error(ctx, "a seed cannot be negative: " + text);
+        } else {
+            bounds.seed = static_cast<unsigned>(value);
+        }
+        return;
+    }
     if (name == "nodes" || name == "movetime") {
         const int most = name == "nodes" ? kMaxBudgetNodes : kMaxBudgetMs;
         if (value < 0) {

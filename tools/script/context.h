@@ -20,6 +20,9 @@ struct Context {
         form->attachStudy(window.analysis.panel, window.analysis.background,
                           window.analysis.clipboard);
         form->attachSharing(window.analysis.clipboard, window.sharing.image, window.sharing.save);
+        // A script plays the same game every run unless it asks otherwise
+        // (`set seed 0`).
+        form->search_bounds.seed = 1;
     }
 
     std::ostream* out = &std::cout;  // where results and events are written

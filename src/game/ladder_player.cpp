@@ -1,0 +1,163 @@
+// LEVEL4-9: the searching computer held back the way a person of its
+// strength plays. Every move is scored by a shallow search of the position it
+// leads to; the player then picks among the best few with a random margin,
+// but never one that lets its king be taken at once when another does not.
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "ai/engine_eval.h"
+#include "ai/zobrist.h"
+#include "core/chain_forecast.h"
+#include "core/constants.h"
+#include "game/players_internal.h"
+
+namespace murokan::players {
+
+namespace {
+
+struct Scored {
+    Move move;
+    int score = 0;          // the mover's view
+    bool loses_king = false;
+};
+
+class LadderPlayer : public Player {
+  public:
+    LadderPlayer(const SearchLimits& limits, const LevelStyle& style, const EvalWeights& weights,
+                 PlayerScratch* scratch, unsigned seed)
+        : limits_(limits), style_(style), scratch_(scratch), seed_(seed), eval_(weights) {
+        fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights);
+    }
+
+    std::optional<Move> choose(const Position& p, const Thinking& how) override {
+        using clock = std::chrono::steady_clock;
+        const auto start = clock::now();
+        generate_moves(p, roots_);
+        if (roots_.count == 0) return std::nullopt;
+        last_ = Thought{};
+        last_.deepened = true;
+        last_.depth = style_.depth + 1;
+        scored_.clear();
+        // The budget is shared evenly, so that a position with many moves
+        // costs no more than its level allows.
+        const std::int64_t per_move =
+            limits_.nodes > 0 ? std::max<std::int64_t>(1, limits_.nodes / roots_.count) : 0;
+        for (int i = 0; i < roots_.count; ++i) {
+            const Move& m = roots_.moves[i];
+            Position child = p;
+            make_move(child, m);
+            if (child.shuukyoku != 0) {  // it takes the king: no person misses that
+                finish(start, kMate);
+                return m;
+            }
+            const int ms_used = static_cast<int>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(clock::now() - start)
+                    .count());
+            if ((limits_.movetime_ms > 0 && ms_used >= limits_.movetime_ms) ||
+                (how.stop && how.stop->load())) {
+                break;  // out of time: choose among the moves scored so far
+            }
+            SearchLimits l = limits_;
+            l.depth = style_.depth;
+            l.nodes = per_move;
+            l.movetime_ms = limits_.movetime_ms > 0 ? limits_.movetime_ms - ms_used : 0;
+            l.remember = false;
+            const SearchResult r = searcher().search(child, l, how.stop);
+            last_.nodes += r.nodes;
+            // A search that finished no iteration (a tiny budget, or a
+            // single reply) knows no more than the position itself.
+            int score = r.depth > 0 ? -r.score : -eval_.evaluate(child);
+            // Back where it stood after one of its own moves: going round in
+            // circles only runs the game to its 500-ply draw, so such a move
+            // must be far better than the rest to be chosen.
+            if (searcher().remembers(child)) score -= style_.margin + limits_.contempt;
+            scored_.push_back(Scored{m, score, king_falls(child)});
+        }
+        if (scored_.empty()) return roots_.moves[0];
+        const Scored& pick = pick_one(p);
+        finish(start, pick.score);
+        Position after = p;
+        make_move(after, pick.move);
+        searcher().remember(after);
+        return pick.move;
+    }
+    void new_game() override { searcher().new_game(); }
+    int budget_ms() const override { return limits_.movetime_ms; }
+    bool thinks_long() const override { return true; }
+    Thought last_thought() const override { return last_; }
+
+  private:
+    Searcher& searcher() { return *(scratch_ ? scratch_ : &own_)->searcher; }
+
+    void finish(std::chrono::steady_clock::time_point start, int score) {
+        last_.score = score;
+        last_.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    // True when the side to move of g can take the other side's king with
+    // one board move (a drop never strikes).
+    bool king_falls(const Position& g) {
+        generate_board_moves(g, replies_);
+        for (const Move& m : replies_) {
+            const int taken = forecast_chain_take(g, m);
+            if (taken == OU || taken == -OU) return true;
+        }
+        return false;
+    }
+
+    // Among the moves that keep the king (all of them when none does), one of
+    // the best few within the margin: each gets a random bonus of up to the
+    // margin, and the highest total is played. The draw depends on the seed
+    // and the position alone, so that a seed replays a game move for move.
+    const Scored& pick_one(const Position& p) {
+        const bool any_safe =
+            std::any_of(scored_.begin(), scored_.end(), [](const Scored& s) { return !s.loses_king; });
+        if (any_safe) {
+            scored_.erase(std::remove_if(scored_.begin(), scored_.end(),
+                                         [](const Scored& s) { return s.loses_king; }),
+                          scored_.end());
+        }
+        std::stable_sort(scored_.begin(), scored_.end(),
+                         [](const Scored& a, const Scored& b) { return a.score > b.score; });
+        const int best = scored_.front().score;
+        const ZobristKey key = zobrist_key(p);
+        std::seed_seq seq{seed_, static_cast<unsigned>(key), static_cast<unsigned>(key >> 32)};
+        std::mt19937 rng(seq);
+        std::uniform_int_distribution<int> bonus(0, std::max(0, style_.margin));
+        std::size_t chosen = 0;
+        int chosen_total = 0;
+        const std::size_t n = std::min<std::size_t>(scored_.size(), std::max(1, style_.candidates));
+        for (std::size_t i = 0; i < n && scored_[i].score >= best - style_.margin; ++i) {
+            const int total = scored_[i].score + bonus(rng);
+            if (i == 0 || total > chosen_total) {
+                chosen = i;
+                chosen_total = total;
+            }
+        }
+        return scored_[chosen];
+    }
+
+    SearchLimits limits_;
+    LevelStyle style_;
+    PlayerScratch* scratch_;
+    PlayerScratch own_;
+    unsigned seed_;
+    Evaluator eval_;
+    Thought last_;
+    MoveList roots_;
+    MoveList replies_;
+    std::vector<Scored> scored_;
+};
+
+}  // namespace
+
+std::unique_ptr<Player> ladder(const SearchLimits& limits, const LevelStyle& style,
+                               const EvalWeights& weights, PlayerScratch* scratch, unsigned seed) {
+    return std::make_unique<LadderPlayer>(limits, style, weights, scratch, seed);
+}
+
+}  // namespace murokan::players
