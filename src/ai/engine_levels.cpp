@@ -19,27 +19,32 @@ struct Rung {
     std::int64_t nodes;
 };
 
-// LEVEL4 .. LEVEL9. LEVEL4-6 score every move two or three plies deep and
-// play loosely among the best; from LEVEL7 on the searcher plays its own
-// choice, and a larger node budget makes each level a step stronger (the
-// clock only caps a slow machine). Even a 1,000-node search outplays the
-// loosest choosers by far, so LEVEL7 starts there.
+// LEVEL4 .. LEVEL9. LEVEL4 scores every move two plies deep, LEVEL5 and
+// LEVEL6 four, and they play loosely among the best; scoring three plies deep
+// played no better than two, and a wider or narrower margin at two plies
+// made no step at all. From LEVEL7 on the searcher plays its own choice, and
+// a larger node budget makes each level a step stronger (the clock only caps
+// a slow machine). Even a 1,000-node search outplays the loosest choosers by
+// far, so LEVEL7 starts there.
 constexpr std::array<Rung, 6> kRungs = {{
-    {{1, 400, 10}, 300, 60'000},
-    {{1, 60, 3}, 400, 80'000},
-    {{2, 40, 3}, 600, 150'000},
+    {{1, 600, 12}, 300, 60'000},
+    {{3, 80, 3}, 400, 120'000},
+    {{3, 20, 2}, 600, 300'000},
     {{0, 0, 1}, 700, 1'000},
     {{0, 0, 1}, 1000, 6'000},
     {{0, 0, 1}, 1500, 40'000},
 }};
 
 // LEVEL1 .. LEVEL10. LEVEL1-3 play alike (they draw nearly every game between
-// them), so LEVEL1 and LEVEL2 take LEVEL3's rating. Measured by
+// them), so LEVEL1 and LEVEL2 take LEVEL3's rating. LEVEL7-10 are measured by
 // `murokan-match --ladder --jobs 2 --seed 1` (10 games a pairing, on node
-// budgets, 9 December 2026): its pairings RANDOM-LEVEL3 .. LEVEL9-LEVEL10,
-// fitted as the tool fits them. 10 games leave each step some 200 points
-// uncertain; LEVEL4-6 came out level with one another.
-constexpr std::array<int, 10> kRatings = {0, 0, 0, 213, 213, 213, 474, 644, 815, 1135};
+// budgets, 9 December 2026), fitted as the tool fits them. LEVEL4-6 are the
+// Elo of each one's score against the level below, added up from LEVEL3:
+// `murokan-match --a LEVEL4 --b LEVEL3 --games 10 --seed 1` scored 80%,
+// LEVEL5 against LEVEL4 67.5% (seeds 1 and 2, 10 games each), LEVEL6 against
+// LEVEL5 55% (seeds 1 and 2; 18 of the 20 games drawn). 10-20 games leave
+// each step some 150-200 points uncertain.
+constexpr std::array<int, 10> kRatings = {0, 0, 0, 241, 368, 403, 474, 644, 815, 1135};
 
 }  // namespace
 
@@ -64,8 +69,11 @@ SearchLimits level_limits(int level) {
     l.movetime_ms = r.movetime_ms;
     l.nodes = r.nodes;
     // Between searchers that settle for going round in circles nearly every
-    // game ends at the 500-ply limit, and the steps vanish in the draws.
-    if (r.style.margin == 0) l.contempt = reference_limits().contempt;
+    // game ends at the 500-ply limit, and the steps vanish in the draws. The
+    // loose choosers shun it at half the price; with none, more of their
+    // games with one another ran to that limit.
+    const int contempt = reference_limits().contempt;
+    l.contempt = r.style.margin == 0 ? contempt : contempt / 2;
     return l;
 }
 
