@@ -40,11 +40,11 @@ constexpr std::array<Rung, 6> kRungs = {{
 // `murokan-match --ladder --jobs 2 --seed 1` (10 games a pairing, on node
 // budgets, 9 December 2026), fitted as the tool fits them. LEVEL4-6 are the
 // Elo of each one's score against the level below, added up from LEVEL3:
-// `murokan-match --a LEVEL4 --b LEVEL3 --games 10 --seed 1` scored 80%,
-// LEVEL5 against LEVEL4 67.5% (seeds 1 and 2, 10 games each), LEVEL6 against
-// LEVEL5 55% (seeds 1 and 2; 18 of the 20 games drawn). 10-20 games leave
-// each step some 150-200 points uncertain.
-constexpr std::array<int, 10> kRatings = {0, 0, 0, 241, 368, 403, 474, 644, 815, 1135};
+// `murokan-match --a LEVEL4 --b LEVEL3 --games 10 --seed S` for seeds 1 and
+// 2 scored 75% in all, LEVEL5 against LEVEL4 67.5%, LEVEL6 against LEVEL5 55%
+// (18 of the 20 games drawn); LEVEL7 scored 72.5% against LEVEL6. 20 games
+// leave each step some 150 points uncertain.
+constexpr std::array<int, 10> kRatings = {0, 0, 0, 191, 318, 353, 474, 644, 815, 1135};
 
 }  // namespace
 
