@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/rules.h"
+#include "record/history_game.h"
 
 namespace murokan {
 
@@ -18,33 +19,6 @@ Position entry_position(const GameState& g, const History& h, int n, int teban) 
     return settled_position(s);
 }
 
-// Same board and hands.
-bool same_placing(const Position& a, const Position& b) {
-    for (int x = 1; x <= BAN_SIZE; ++x) {
-        for (int y = 1; y <= BAN_SIZE; ++y) {
-            if (a.ban[x][y] != b.ban[x][y]) return false;
-        }
-    }
-    for (int k = 1; k <= 7; ++k) {
-        if (a.mochi_ji[k] != b.mochi_ji[k] || a.mochi_teki[k] != b.mochi_teki[k]) return false;
-    }
-    return true;
-}
-
-// The legal move of `from` that reaches the placing of `to`, if any.
-bool find_move(const Position& from, const Position& to, MoveList& list, Move& found) {
-    generate_moves(from, list);
-    for (const Move& m : list) {
-        Position p = from;
-        make_move(p, m);
-        if (same_placing(p, to)) {
-            found = m;
-            return true;
-        }
-    }
-    return false;
-}
-
 int sente_view(const Position& p, int score) {
     return p.teban == TEBAN_SENTE ? score : -score;
 }
@@ -53,21 +27,9 @@ int sente_view(const Position& p, int score) {
 
 Position settled_position(const Position& p) {
     Position s = p;
-    s.mochi_ji_kazu = s.mochi_teki_kazu = 0;
-    for (int k = 1; k <= 7; ++k) {
-        s.mochi_ji_kazu += s.mochi_ji[k];
-        s.mochi_teki_kazu += s.mochi_teki[k];
-    }
-    bool ji_king = false, teki_king = false;
-    for (int x = 1; x <= BAN_SIZE; ++x) {
-        for (int y = 1; y <= BAN_SIZE; ++y) {
-            if (s.ban[x][y] == -OU) ji_king = true, s.ji_ou_x = x, s.ji_ou_y = y;
-            if (s.ban[x][y] == OU) teki_king = true, s.teki_ou_x = x, s.teki_ou_y = y;
-        }
-    }
-    調査_2歩フラグ設定(s);
-    if (!ji_king) s.shuukyoku = s.teki_teban;
-    if (!teki_king) s.shuukyoku = s.ji_teban;
+    整備_局面(s);
+    // A game already over stays over: only a missing king ends it here.
+    if (s.shuukyoku == 0) s.shuukyoku = p.shuukyoku;
     return s;
 }
 
@@ -86,7 +48,7 @@ RecordedGame recorded_game(const GameState& g, const History& h) {
             from.teban = side;
             const Position to = entry_position(g, copy, n, -side);
             Move m;
-            if (find_move(from, to, *list, m)) {
+            if (調査_連結手(from, to, *list, m)) {
                 game.positions.back().teban = side;
                 game.moves.push_back(m);
                 at = to;

@@ -44,9 +44,9 @@ bool same_board_and_hands(const Position& a, const Position& b) {
     return true;
 }
 
-// The legal move that turns `from` into `to`, if one does.
-bool find_move(const Position& from, const Position& to, Move& found) {
-    MoveList list;
+}  // namespace
+
+bool 調査_連結手(const Position& from, const Position& to, MoveList& list, Move& found) {
     generate_moves(from, list);
     for (const Move& m : list) {
         Position p = from;
@@ -58,8 +58,6 @@ bool find_move(const Position& from, const Position& to, Move& found) {
     }
     return false;
 }
-
-}  // namespace
 
 void 整備_局面(Position& p) {
     p.mochi_ji_kazu = p.mochi_teki_kazu = 0;
@@ -87,11 +85,12 @@ void 整備_局面(Position& p) {
     履歴手順 game;
     game.start = k == 0 ? view_position(g, bottom_start) : entry_position(h, 0, bottom_start);
     Position at = game.start;
+    MoveList list;
     for (int n = 1; n <= k; ++n) {
         const bool bottom = bottom_start == (n % 2 == 0);
         const Position next = n == k ? view_position(g, bottom) : entry_position(h, n, bottom);
         Move m;
-        if (!find_move(at, next, m)) break;
+        if (!調査_連結手(at, next, list, m)) break;
         game.moves.push_back(m);
         make_move(at, m);
     }

@@ -30,6 +30,11 @@ void 整備_局面(Position& p);
 // at the first pair of entries that no single move joins.
 履歴手順 取得_履歴手順(const History& h, const GameState& g);
 
+// The legal move of `from` that leaves the board and hands of `to`, if one
+// does: a snapshot of the history holds no move, so this finds it. `list` is
+// the caller's room for the moves of `from`.
+bool 調査_連結手(const Position& from, const Position& to, MoveList& list, Move& found);
+
 // Makes a pasted game the history: entries 0..n hold its start and the
 // position after each move, with no time on the clocks, and the record ends
 // at entry n.

@@ -169,14 +169,14 @@ TEST_F(ShareTest, EditedPositionSavedAsRecordLoadsBackTheSame) {
         play(1);
         after.push_back(shown(form.g));
     }
-    棋譜書込指定 spec;
-    spec.folder = std::filesystem::current_path();
-    spec.file_name = "edited";
-    ASSERT_TRUE(書込_棋譜(form.g, form.hist, spec).書込済);
+    棋譜書込指定 where;
+    where.folder = std::filesystem::current_path();
+    where.file_name = "edited";
+    ASSERT_TRUE(書込_棋譜(form.g, form.hist, where).書込済);
 
     Other other;
     Form1& f = other.form;
-    ASSERT_TRUE(読込_棋譜(f.g, f.hist, spec.folder / "edited.棋譜", [&f] { f.初期設定(); }).置換済);
+    ASSERT_TRUE(読込_棋譜(f.g, f.hist, where.folder / "edited.棋譜", [&f] { f.初期設定(); }).置換済);
     for (const std::string& expected : after) {
         f.AFTER_Click();
         EXPECT_EQ(shown(f.g), expected) << "after move " << f.g.kifu_genzai;
