@@ -1,8 +1,8 @@
 // The ladder as the player meets it: the levels' ratings in the menu, the
 // player's own record of games against the computer, and 成績, which shows
 // that record and can clear it.
-#include <cstdio>
 #include <random>
+#include <utility>
 
 #include "ai/engine_levels.h"
 #include "core/handicap.h"
@@ -25,29 +25,29 @@ int level_of(std::string_view name) {
     return n >= 1 && n <= kLastLevel ? n : 0;
 }
 
-// One line of the table: the level, its rating when it searches, the games.
-std::string results_line(int level, const LevelResults& s) {
-    char line[96];
-    // The counts first: their digits line up even in a proportional face.
-    std::snprintf(line, sizeof line, "%4d勝 %4d敗 %4d分   %s\n", s.wins, s.losses, s.draws,
-                  level_caption(std::string("LEVEL") + std::to_string(level), "").c_str());
-    return line;
+// One level's games as 成績 lists them.
+platform::RecordRow results_row(int level, const LevelResults& s) {
+    return {"LEVEL" + std::to_string(level), level >= kFirstSearchLevel ? level_rating(level) : 0,
+            s.wins, s.losses, s.draws};
 }
 
-// The whole record as 成績 shows it.
-std::string record_text(const PlayerRecord& r) {
-    std::string text;
-    for (int level = 1; level <= kLastLevel; ++level) text += results_line(level, r.even[level]);
-    bool handicap = false;
+// The whole record as 成績 shows it: every level's even games, then the
+// levels that have handicap games.
+platform::RecordView record_view(const PlayerRecord& r) {
+    platform::RecordView view;
+    view.title = kTitle;
+    platform::RecordSection& even = view.sections.emplace_back();
+    for (int level = 1; level <= kLastLevel; ++level)
+        even.rows.push_back(results_row(level, r.even[level]));
+    platform::RecordSection handicap{"ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦", {}};
     for (int level = 1; level <= kLastLevel; ++level) {
-        if (r.handicap[level].games() == 0) continue;
-        if (!handicap) text += "\nﾊﾝﾃﾞｨｷｬｯﾌﾟ戦\n";
-        handicap = true;
-        text += results_line(level, r.handicap[level]);
+        if (r.handicap[level].games() != 0)
+            handicap.rows.push_back(results_row(level, r.handicap[level]));
     }
-    text += "\nあなたのﾚｰﾃｨﾝｸﾞ  R " + std::to_string(estimate_rating(r)) + "\n";
-    text += "次のおすすめ  LEVEL" + std::to_string(suggested_level(r)) + "\n";
-    return text;
+    if (!handicap.rows.empty()) view.sections.push_back(std::move(handicap));
+    view.rating_line = "あなたのﾚｰﾃｨﾝｸﾞ  R " + std::to_string(estimate_rating(r));
+    view.next_line = "次のおすすめ  LEVEL" + std::to_string(suggested_level(r));
+    return view;
 }
 
 }  // namespace
@@ -87,14 +87,16 @@ void Form1::record_game(GameOutcome outcome) {
 
 void Form1::SEISEKI_Click() {
     if (!record_file.empty()) record = load_record(record_file);
-    const std::string text = record_text(record) + "\n成績を消去しますか？";
-    if (!pf.dialogs.askYesNo(kTitle, text, platform::Icon::None)) return;
-    if (!pf.dialogs.askYesNo(kTitle, "成績をすべて消去します。よろしいですか？",
-                             platform::Icon::Exclamation)) {
-        return;
-    }
-    record = PlayerRecord{};
-    save_record(record_file, record);
+    pf.dialogs.recordBox(record_view(record), [this](platform::RecordView& shown) {
+        if (!pf.dialogs.askYesNo(kTitle, "成績をすべて消去します。よろしいですか？",
+                                 platform::Icon::Exclamation)) {
+            return false;
+        }
+        record = PlayerRecord{};
+        save_record(record_file, record);
+        shown = record_view(record);
+        return true;
+    });
 }
 
 }  // namespace murokan

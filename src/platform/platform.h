@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/record_box.h"
+
 namespace murokan::platform {
 
 // The window's persistent drawing, addressed in twips over a 10000 x 8000 area.
@@ -49,6 +51,11 @@ class Dialogs {
     virtual bool askYesNo(std::string_view title, std::string_view text, Icon icon) = 0;
     // The about box Form2 ("バージョン情報"); tells which button closed it.
     virtual AboutChoice aboutBox() = 0;
+    // The box 成績, showing `view` until the player closes it. Its button that
+    // clears the record calls `clear`, which asks the player itself and, once
+    // the record is cleared, answers true with the view to show from then on.
+    virtual void recordBox(const RecordView& view,
+                           const std::function<bool(RecordView&)>& clear) = 0;
 };
 
 // The system clock and the pacing waits.

@@ -1,7 +1,9 @@
 #include "platform/recording_platform.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace murokan::platform {
 
@@ -113,17 +115,54 @@ void RecordingDialogs::message(std::string_view title, std::string_view text, Ic
     log_.push_back("msg " + quoteEventText(title) + " " + quoteEventText(text));
 }
 
+// The next queued Yes/No answer, Yes once the queue is empty.
+bool RecordingDialogs::nextAnswer() {
+    if (answers_.empty()) return true;
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
 bool RecordingDialogs::askYesNo(std::string_view title, std::string_view text, Icon icon) {
-    bool yes = true;
-    if (!answers_.empty()) {
-        yes = answers_.front();
-        answers_.pop_front();
-    }
+    const bool yes = nextAnswer();
     append_bounded(messages_,
                    MessageRecord{std::string(title), std::string(text), icon, true, yes});
     log_.push_back("msg " + quoteEventText(title) + " " + quoteEventText(text) +
                    (yes ? " -> yes" : " -> no"));
     return yes;
+}
+
+namespace {
+
+// The tables of 成績 as lines of text, the counts first so that their digits
+// line up even in a proportional face.
+std::string recordText(const RecordView& view) {
+    std::string text;
+    for (const RecordSection& section : view.sections) {
+        if (!section.heading.empty()) text += "\n" + section.heading + "\n";
+        for (const RecordRow& row : section.rows) {
+            char line[96];
+            std::snprintf(line, sizeof line, "%4d勝 %4d敗 %4d分   %s", row.wins, row.losses,
+                          row.draws, row.level.c_str());
+            text += line;
+            if (row.rating != 0) text += " (R " + std::to_string(row.rating) + ")";
+            text += "\n";
+        }
+    }
+    return text + "\n" + view.rating_line + "\n" + view.next_line + "\n";
+}
+
+}  // namespace
+
+void RecordingDialogs::recordBox(const RecordView& view,
+                                 const std::function<bool(RecordView&)>& clear) {
+    append_bounded(record_views_, RecordView(view));
+    const bool yes = nextAnswer();
+    log_.push_back("msg " + quoteEventText(view.title) + " " +
+                   quoteEventText(recordText(view) + "\n成績を消去しますか？") +
+                   (yes ? " -> yes" : " -> no"));
+    RecordView after = view;
+    if (yes && clear(after)) append_bounded(record_views_, std::move(after));
 }
 
 AboutChoice RecordingDialogs::aboutBox() {

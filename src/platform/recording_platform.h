@@ -82,24 +82,34 @@ struct MessageRecord {
 };
 
 // Answers Yes/No boxes from a queue (Yes once the queue is empty) and the
-// about box from another (OK once empty).
+// about box from another (OK once empty). The box 成績 takes its answer from
+// the Yes/No queue too: Yes presses its clearing button once, No closes it.
 class RecordingDialogs : public Dialogs {
   public:
     explicit RecordingDialogs(EventLog& log) : log_(log) {}
     void message(std::string_view title, std::string_view text, Icon icon) override;
     bool askYesNo(std::string_view title, std::string_view text, Icon icon) override;
     AboutChoice aboutBox() override;
+    // Logged as a Yes/No box: the tables as text, asking whether to clear them.
+    void recordBox(const RecordView& view,
+                   const std::function<bool(RecordView&)>& clear) override;
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     void queueAbout(AboutChoice choice) { about_answers_.push_back(choice); }
     // The latest boxes shown, oldest first.
     const std::vector<MessageRecord>& messages() const { return messages_; }
+    // What the box 成績 showed, oldest first: each opening, and the tables
+    // after each clearing.
+    const std::vector<RecordView>& recordViews() const { return record_views_; }
 
   private:
+    bool nextAnswer();
+
     EventLog& log_;
     std::deque<bool> answers_;
     std::deque<AboutChoice> about_answers_;
     std::vector<MessageRecord> messages_;
+    std::vector<RecordView> record_views_;
 };
 
 // Seconds since midnight, moved only by hand and by waits.

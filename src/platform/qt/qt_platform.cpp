@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "platform/qt/about_box.h"
+#include "platform/qt/record_box.h"
 
 namespace murokan::platform {
 
@@ -174,6 +175,12 @@ bool QtDialogs::askYesNo(std::string_view title, std::string_view text, Icon ico
 AboutChoice QtDialogs::aboutBox() {
     AboutBox box(&owner_.window());
     return execBox(owner_, box) == AboutBox::kHomePage ? AboutChoice::HomePage : AboutChoice::Ok;
+}
+
+void QtDialogs::recordBox(const RecordView& view,
+                          const std::function<bool(RecordView&)>& clear) {
+    RecordBox box(view, clear, &owner_.window());
+    execBox(owner_, box);
 }
 
 // ------------------------------------------------------------ clock

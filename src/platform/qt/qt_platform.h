@@ -46,6 +46,8 @@ class QtDialogs : public Dialogs {
     void message(std::string_view title, std::string_view text, Icon icon) override;
     bool askYesNo(std::string_view title, std::string_view text, Icon icon) override;
     AboutChoice aboutBox() override;
+    void recordBox(const RecordView& view,
+                   const std::function<bool(RecordView&)>& clear) override;
 
   private:
     QtPlatform& owner_;
