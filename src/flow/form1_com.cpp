@@ -45,6 +45,10 @@ void Form1::com_ban() {
     }
     // Esc or closing the window ended the program while it thought.
     if (quit_requested_) return;
+    // A search shorter than one of Timer1's ticks saw none: without this one
+    // the turn's time would still be the human's, and the computer's total
+    // would grow by it.
+    if (player && player->thinks_long()) Timer1_Timer();
     Game& game = game_for_turn(g.teki_teban);
     if (!m || !game.legal(*m)) {
         // Nothing to play (a move the game refuses is none): the turn passes,

@@ -99,5 +99,23 @@ TEST_F(FlowTest, TheHumansTimeAgainstTheComputerGoesToTheBottomTotal) {
     }
 }
 
+// A searching level that answers within one tick of Timer1 adds its own time
+// too, not what the human's turn had used.
+TEST_F(FlowTest, ASearchingLevelsReplyAddsOnlyItsOwnTime) {
+    rp.menu.setChecked("KEIKA", true);
+    form.search_bounds.nodes = 500;
+    for (const char* level : {"LEVEL4", "LEVEL10"}) {
+        SCOPED_TRACE(level);
+        form.dispatchMenu("CANCEL");
+        form.dispatchMenu(level);
+        form.dispatchMenu("SENTE");
+        rp.clock.advance(30);
+        form.timerTick();
+        move(1, 7, 1, 6);
+        EXPECT_FLOAT_EQ(form.g.ji_jikan, 30);
+        EXPECT_LT(form.g.teki_jikan, 1);
+    }
+}
+
 }  // namespace
 }  // namespace murokan::test
