@@ -7,82 +7,69 @@
 namespace murokan::test {
 namespace {
 
-using RecordBoxTest = FlowTest;
-
-constexpr const char* kConfirm = "成績をすべて消去します。よろしいですか？";
-
-// Four even games at LEVEL4, three at LEVEL6 and one handicap game at LEVEL5.
-PlayerRecord made_up_record() {
-    PlayerRecord r;
-    r.even[4] = {3, 1, 0};
-    r.even[6] = {0, 2, 1};
-    r.handicap[5] = {1, 0, 0};
-    return r;
+// A row as the player reads it: "LEVEL4 R191 3-1-0".
+std::string seen(const platform::RecordRow& r) {
+    return r.level + " R" + std::to_string(r.rating) + " " + std::to_string(r.wins) + "-" +
+           std::to_string(r.losses) + "-" + std::to_string(r.draws);
 }
 
-TEST_F(RecordBoxTest, ListsEveryLevelThenTheHandicapGamesAndWhatTheySay) {
-    const PlayerRecord r = made_up_record();
-    ASSERT_TRUE(save_record("rec.ini", r));
-    form.record_file = "rec.ini";
-    rp.dialogs.queueAnswer(false);  // 閉じる
-    form.dispatchMenu("SEISEKI");
+class RecordBoxTest : public FlowTest {
+  protected:
+    // Opens 成績 on a made-up record with the given answers to its boxes.
+    void open_with(std::initializer_list<bool> answers) {
+        ASSERT_TRUE(save_record("rec.ini", record));
+        form.record_file = "rec.ini";
+        for (bool a : answers) rp.dialogs.queueAnswer(a);
+        form.dispatchMenu("SEISEKI");
+    }
+    PlayerRecord record = [] {
+        PlayerRecord r;
+        r.even[4] = {3, 1, 0};
+        r.even[6] = {0, 2, 1};
+        r.handicap[5] = {1, 0, 0};
+        return r;
+    }();
+};
 
+TEST_F(RecordBoxTest, ListsEveryLevelThenTheHandicapGamesAndWhatTheySay) {
+    open_with({false});
     ASSERT_EQ(rp.dialogs.recordViews().size(), 1u);
     const platform::RecordView& v = rp.dialogs.recordViews()[0];
-    EXPECT_EQ(v.title, "成績");
     ASSERT_EQ(v.sections.size(), 2u);
-    const auto& even = v.sections[0].rows;
-    ASSERT_EQ(even.size(), std::size_t{kLastLevel});
-    struct Want {
-        std::size_t row;
-        const char* level;
-        int rating, wins, losses, draws;
-    };
-    for (const Want& w :
-         {Want{0, "LEVEL1", 0, 0, 0, 0}, Want{3, "LEVEL4", level_rating(4), 3, 1, 0},
-          Want{5, "LEVEL6", level_rating(6), 0, 2, 1},
-          Want{9, "LEVEL10", level_rating(10), 0, 0, 0}}) {
-        const platform::RecordRow& row = even[w.row];
-        EXPECT_EQ(row.level, w.level);
-        EXPECT_EQ(row.rating, w.rating) << w.level;
-        EXPECT_EQ(row.wins, w.wins) << w.level;
-        EXPECT_EQ(row.losses, w.losses) << w.level;
-        EXPECT_EQ(row.draws, w.draws) << w.level;
-    }
+    ASSERT_EQ(v.sections[0].rows.size(), std::size_t{kLastLevel});
+    EXPECT_EQ(seen(v.sections[0].rows[0]), "LEVEL1 R0 0-0-0");
+    EXPECT_EQ(seen(v.sections[0].rows[3]), "LEVEL4 R" + std::to_string(level_rating(4)) + " 3-1-0");
+    EXPECT_EQ(seen(v.sections[0].rows[5]), "LEVEL6 R" + std::to_string(level_rating(6)) + " 0-2-1");
     EXPECT_EQ(v.sections[1].heading, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦");
     ASSERT_EQ(v.sections[1].rows.size(), 1u);
-    EXPECT_EQ(v.sections[1].rows[0].level, "LEVEL5");
-    EXPECT_EQ(v.sections[1].rows[0].wins, 1);
-    EXPECT_EQ(v.rating_line, "あなたのﾚｰﾃｨﾝｸﾞ  R " + std::to_string(estimate_rating(r)));
-    EXPECT_EQ(v.next_line, "次のおすすめ  LEVEL" + std::to_string(suggested_level(r)));
+    EXPECT_EQ(seen(v.sections[1].rows[0]), "LEVEL5 R" + std::to_string(level_rating(5)) + " 1-0-0");
+    EXPECT_EQ(v.rating_line, "あなたのﾚｰﾃｨﾝｸﾞ  R " + std::to_string(estimate_rating(record)));
+    EXPECT_EQ(v.next_line, "次のおすすめ  LEVEL" + std::to_string(suggested_level(record)));
 }
 
 // The box's button asks first; only a yes empties the file and the table.
 TEST_F(RecordBoxTest, ClearsOnlyWhenThePlayerConfirms) {
     struct Case {
-        std::vector<bool> answers;  // the box's button, then the confirmation
-        bool asked, cleared;
+        std::initializer_list<bool> answers;  // the box's button, then the confirmation
+        std::size_t boxes, views;             // confirmations asked, tables shown
     };
-    const Case cases[] = {
-        {{false}, false, false}, {{true, false}, true, false}, {{true, true}, true, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        ASSERT_TRUE(save_record("rec.ini", made_up_record()));
-        form.record_file = "rec.ini";
-        const std::size_t views = rp.dialogs.recordViews().size();
+    for (const Case& c :
+         {Case{{false}, 0, 1}, Case{{true, false}, 1, 1}, Case{{true, true}, 1, 2}}) {
         const std::size_t boxes = rp.dialogs.messages().size();
-        for (bool a : c.answers) rp.dialogs.queueAnswer(a);
-        form.dispatchMenu("SEISEKI");
-
-        const bool asked =
-            rp.dialogs.messages().size() > boxes && rp.dialogs.messages().back().text == kConfirm;
-        EXPECT_EQ(asked, c.asked);
-        EXPECT_EQ(format_record(load_record("rec.ini")).empty(), c.cleared);
+        const std::size_t views = rp.dialogs.recordViews().size();
+        open_with(c.answers);
+        ASSERT_EQ(rp.dialogs.messages().size() - boxes, c.boxes);
+        if (c.boxes) {
+            EXPECT_EQ(rp.dialogs.messages().back().text,
+                      "成績をすべて消去します。よろしいですか？");
+        }
+        ASSERT_EQ(rp.dialogs.recordViews().size() - views, c.views);
+        const bool cleared = c.views == 2;
+        EXPECT_EQ(format_record(load_record("rec.ini")).empty(), cleared);
         // A clearing shows the emptied table at once, without the handicap part.
-        ASSERT_EQ(rp.dialogs.recordViews().size(), views + (c.cleared ? 2 : 1));
         const platform::RecordView& now = rp.dialogs.recordViews().back();
-        EXPECT_EQ(now.sections.size(), c.cleared ? 1u : 2u);
-        EXPECT_EQ(now.sections[0].rows[3].wins, c.cleared ? 0 : 3);
+        EXPECT_EQ(now.sections.size(), cleared ? 1u : 2u);
+        EXPECT_EQ(now.sections[0].rows[3].wins, cleared ? 0 : 3);
     }
 }
 
