@@ -1,6 +1,7 @@
 // The ladder as the player meets it: the levels' ratings in the menu, the
 // player's own record of games against the computer, and 成績, which shows
 // that record and can clear it.
+#include <optional>
 #include <random>
 #include <utility>
 
@@ -27,8 +28,10 @@ int level_of(std::string_view name) {
 
 // One level's games as 成績 lists them.
 platform::RecordRow results_row(int level, const LevelResults& s) {
-    return {"LEVEL" + std::to_string(level), level >= kFirstSearchLevel ? level_rating(level) : 0,
-            s.wins, s.losses, s.draws};
+    platform::RecordRow row{"LEVEL" + std::to_string(level), std::nullopt, s.wins, s.losses,
+                            s.draws};
+    if (level >= kFirstSearchLevel) row.rating = level_rating(level);
+    return row;
 }
 
 // The whole record as 成績 shows it: every level's even games, then the

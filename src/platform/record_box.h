@@ -3,6 +3,7 @@
 // game prepares every text; the box only lays them out.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,8 @@ namespace murokan::platform {
 
 // One level's games.
 struct RecordRow {
-    std::string level;  // "LEVEL6"
-    int rating = 0;     // the level's rating; 0 for a level that has none
+    std::string level;          // "LEVEL6"
+    std::optional<int> rating;  // none for the levels that have none
     int wins = 0;
     int losses = 0;
     int draws = 0;

@@ -145,7 +145,7 @@ std::string recordText(const RecordView& view) {
             std::snprintf(line, sizeof line, "%4d勝 %4d敗 %4d分   %s", row.wins, row.losses,
                           row.draws, row.level.c_str());
             text += line;
-            if (row.rating != 0) text += " (R " + std::to_string(row.rating) + ")";
+            if (row.rating) text += " (R " + std::to_string(*row.rating) + ")";
             text += "\n";
         }
     }

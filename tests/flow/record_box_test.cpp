@@ -7,10 +7,10 @@
 namespace murokan::test {
 namespace {
 
-// A row as the player reads it: "LEVEL4 R191 3-1-0".
+// A row as the player reads it: "LEVEL4 R191 3-1-0", "LEVEL1 R- 0-0-0".
 std::string seen(const platform::RecordRow& r) {
-    return r.level + " R" + std::to_string(r.rating) + " " + std::to_string(r.wins) + "-" +
-           std::to_string(r.losses) + "-" + std::to_string(r.draws);
+    return r.level + " R" + (r.rating ? std::to_string(*r.rating) : "-") + " " +
+           std::to_string(r.wins) + "-" + std::to_string(r.losses) + "-" + std::to_string(r.draws);
 }
 
 class RecordBoxTest : public FlowTest {
@@ -37,7 +37,7 @@ TEST_F(RecordBoxTest, ListsEveryLevelThenTheHandicapGamesAndWhatTheySay) {
     const platform::RecordView& v = rp.dialogs.recordViews()[0];
     ASSERT_EQ(v.sections.size(), 2u);
     ASSERT_EQ(v.sections[0].rows.size(), std::size_t{kLastLevel});
-    EXPECT_EQ(seen(v.sections[0].rows[0]), "LEVEL1 R0 0-0-0");
+    EXPECT_EQ(seen(v.sections[0].rows[0]), "LEVEL1 R- 0-0-0");
     EXPECT_EQ(seen(v.sections[0].rows[3]), "LEVEL4 R" + std::to_string(level_rating(4)) + " 3-1-0");
     EXPECT_EQ(seen(v.sections[0].rows[5]), "LEVEL6 R" + std::to_string(level_rating(6)) + " 0-2-1");
     EXPECT_EQ(v.sections[1].heading, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦");

@@ -27,12 +27,12 @@ std::vector<std::string> rows(const RecordBox& box) {
 TEST(RecordBox, ShowsTheTableAndRefreshesItOnlyWhenCleared) {
     test::ensureQtApp();
     const RecordView full{"成績",
-                          {{"", {{"LEVEL3", 0, 0, 0, 0}, {"LEVEL4", 191, 5, 2, 1}}},
+                          {{"", {{"LEVEL3", {}, 0, 0, 0}, {"LEVEL4", 191, 5, 2, 1}}},
                            {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦", {{"LEVEL5", 318, 1, 0, 0}}}},
                           "R",
                           "N"};
     const RecordView empty{
-        "成績", {{"", {{"LEVEL3", 0, 0, 0, 0}, {"LEVEL4", 191, 0, 0, 0}}}}, "R", "N"};
+        "成績", {{"", {{"LEVEL3", {}, 0, 0, 0}, {"LEVEL4", 191, 0, 0, 0}}}}, "R", "N"};
     using Rows = std::vector<std::string>;
     const Rows before = {"LEVEL3|―|0|0|0", "LEVEL4|191|5|2|1", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦||||",
                          "LEVEL5|318|1|0|0"};

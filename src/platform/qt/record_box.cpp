@@ -91,8 +91,7 @@ void RecordBox::show(const RecordView& view) {
             table_->insertRow(at);
             table_->setItem(at, 0, cell(QString::fromStdString(row.level), false));
             table_->setItem(
-                at, 1,
-                cell(row.rating != 0 ? QString::number(row.rating) : QStringLiteral("―"), true));
+                at, 1, cell(row.rating ? QString::number(*row.rating) : QStringLiteral("―"), true));
             table_->setItem(at, 2, cell(QString::number(row.wins), true));
             table_->setItem(at, 3, cell(QString::number(row.losses), true));
             table_->setItem(at, 4, cell(QString::number(row.draws), true));
