@@ -14,7 +14,8 @@
 // the second; which side moves first alternates between pairs. --first F
 // plays games F.. of the same schedule, so that a long match can be played
 // in parts whose counts add up to the whole. A game still running after 500
-// plies is a draw. Every number has a range (options.cpp); a value outside
+// plies is a draw; --adjudicate P (on for --ladder) calls it one sooner, at
+// P plies or at a position's third standing. Every number has a range (options.cpp); a value outside
 // it is refused with exit status 2. A progress bar goes to stderr, with a
 // line for each move over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
@@ -29,9 +30,11 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "core/movegen.h"
+#include "ai/zobrist.h"
 #include "core/sfen.h"
 #include "game/game.h"
 #include "match/elo.h"
@@ -61,7 +64,13 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
     const bool a_bottom = index % 2 == 0;
     a.new_game();
     b.new_game();
-    while (!game.over()) {
+    // How often each position has stood, for --adjudicate.
+    std::unordered_map<ZobristKey, int> stood;
+    const auto adjudicated = [&] {
+        if (o.adjudicate_plies == 0) return false;
+        return game.plies() >= o.adjudicate_plies || ++stood[zobrist_key(game.position())] >= 3;
+    };
+    while (!game.over() && !adjudicated()) {
         const int who = game.bottom_to_move() == a_bottom ? 0 : 1;
         Player& p = who == 0 ? a : b;
         const auto t0 = std::chrono::steady_clock::now();
@@ -95,6 +104,7 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
         if (o.verbose) out.moves += format_usi_move(*m) + " ";
     }
     out.plies = game.plies();
+    out.adjudicated = !game.over();
     if (o.verbose) out.moves += "final " + format_sfen(game.position());
     if (game.winner() != 0) {
         const GameState& g = game.position();
@@ -159,7 +169,7 @@ int run(const Options& o) {
         d += r.a_result == 0;
     }
     double longest[2] = {0, 0};
-    int overruns[2] = {0, 0}, illegal = 0;
+    int overruns[2] = {0, 0}, illegal = 0, adjudicated = 0;
     long long plies = 0;
     for (const Outcome& r : results) {
         for (int i = 0; i < 2; ++i) {
@@ -168,10 +178,12 @@ int run(const Options& o) {
         }
         plies += r.plies;
         illegal += r.illegal;
+        adjudicated += r.adjudicated;
     }
     std::printf("a %s b %s\n", o.a.c_str(), o.b.c_str());
     std::printf("plies_per_game %.1f illegal_moves %d\n", static_cast<double>(plies) / o.games,
                 illegal);
+    if (o.adjudicate_plies > 0) std::printf("adjudicated_draws %d\n", adjudicated);
     std::printf("longest_move_ms a %.1f b %.1f over_budget_moves a %d b %d\n", longest[0],
                 longest[1], overruns[0], overruns[1]);
     const EloEstimate e = estimate_elo(w, l, d);
