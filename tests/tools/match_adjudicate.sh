@@ -10,8 +10,8 @@ trap 'rm -rf "$out"' EXIT
 args="--a LEVEL8 --b LEVEL7 --nodes 300 --seed 2 --games 2 --verbose 1"
 "$match" $args > "$out/free.txt" 2> "$out/free.err"
 "$match" $args --adjudicate 12 > "$out/cut.txt" 2> "$out/cut.err"
-! grep -q '^adjudicated_draws' "$out/free.txt"
-grep -q '^adjudicated_draws 2$' "$out/cut.txt"
+! grep -q '^adjudicated' "$out/free.txt"
+grep -q '^adjudicated 2$' "$out/cut.txt"
 tail -n 1 "$out/cut.txt" | grep -q '^games 2 wins 0 losses 0 draws 2 '
 test "$(grep -cE '^game .* plies ([0-9]|1[0-2]):' "$out/cut.err")" -eq 2
 test "$(grep -c '^game .* plies 500:' "$out/free.err")" -eq 2

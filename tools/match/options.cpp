@@ -72,9 +72,10 @@ constexpr long long kMaxWeight = 2000;
                  "[--a-eval k=v,...] "
                  "(and the same for --b)\n       murokan-match --ladder [--games N] [--nodes N] "
                  "[--seed S] [--jobs J] [--adjudicate P]\n"
-                 "--adjudicate P: a game is a draw after P plies or when a position stands "
-                 "for the third time; 0 (the default, %d with --ladder) plays to the game's "
-                 "own end\nplayers: RANDOM, LEVEL1..LEVEL10, REF5, BASELINE2\nranges:",
+                 "--adjudicate P: a game is a draw after P plies, or when a position stands "
+                 "for the third time and both searchers call it level; won when both have "
+                 "agreed on it for some plies. 0 (the default, %d with --ladder) plays to the "
+                 "game's own end\nplayers: RANDOM, LEVEL1..LEVEL10, REF5, BASELINE2\nranges:",
                  kLadderAdjudicatePlies);
     for (const Numeric& n : kNumerics)
         std::fprintf(stderr, " %.*s %lld..%lld", static_cast<int>(n.name.size()), n.name.data(),

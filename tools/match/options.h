@@ -16,7 +16,7 @@ inline constexpr int kLadderGames = 10;
 inline constexpr std::int64_t kLadderTopNodes = 400'000;
 // The ply at which --ladder calls a game still running a draw. Between equal
 // searchers most games go round in circles to the game's own 500-ply limit,
-// and those that end at all are over by then.
+// and most of those that end at all are over by then.
 inline constexpr int kLadderAdjudicatePlies = 300;
 
 struct Options {
@@ -27,9 +27,8 @@ struct Options {
     int jobs = 1;
     int opening_plies = 4;
     bool verbose = false;  // each game's moves and end to stderr
-    // The match's own end to a game (never the game's rules): once this many
-    // plies are played, or a position stands for the third time, the game
-    // is a draw. 0 for none, the default but for --ladder.
+    // The match's own end to a game (adjudicate.h): a draw once this many
+    // plies are played. 0 for none, the default but for --ladder.
     int adjudicate_plies = 0;
     // --ladder: the whole ladder (ladder.h) rather than one pairing; its
     // games per pairing, and the node budget standing for a 2 s clock.
