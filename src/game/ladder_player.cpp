@@ -1,6 +1,6 @@
 // LEVEL4-9: the searching computer held back the way a person of its
 // strength plays. Every move is scored by a shallow search of the position it
-// leads to; the player then picks among the best few with a random margin,
+// leads to, all of them at one depth; the player then picks among the best few with a random margin,
 // but never one that lets its king be taken at once when another does not.
 #include <algorithm>
 #include <chrono>
@@ -20,9 +20,9 @@ namespace {
 
 struct Scored {
     Move move;
-    int score = 0;          // the mover's view
+    int score = 0;  // the mover's view
     bool loses_king = false;
-    int penalty = 0;        // for going round in circles
+    int penalty = 0;  // for going round in circles
 };
 
 class LadderPlayer : public Player {
@@ -53,7 +53,8 @@ class LadderPlayer : public Player {
             // circles only runs the game to its 500-ply draw, so such a move
             // must be far better than the rest to be chosen.
             const int penalty = searcher().remembers(child) ? style_.margin + limits_.contempt : 0;
-            scored_.push_back(Scored{m, -eval_.evaluate(child) - penalty, king_falls(child), penalty});
+            scored_.push_back(
+                Scored{m, -eval_.evaluate(child) - penalty, king_falls(child), penalty});
             children_.push_back(child);
         }
         last_.depth = deepen(start, how) + 1;
@@ -83,10 +84,10 @@ class LadderPlayer : public Player {
         for (int depth = 1; depth <= style_.depth; ++depth) {
             trial_.clear();
             for (std::size_t i = 0; i < scored_.size(); ++i) {
-                const int ms_used = static_cast<int>(
-                    std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count());
+                const int ms_used =
+                    static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now() - start)
+                                         .count());
                 if ((limits_.movetime_ms > 0 && ms_used >= limits_.movetime_ms) ||
                     (limits_.nodes > 0 && spent >= limits_.nodes) || (how.stop && how.stop->load()))
                     return finished;
@@ -138,8 +139,8 @@ class LadderPlayer : public Player {
     // margin, and the highest total is played. The draw depends on the seed
     // and the position alone, so that a seed replays a game move for move.
     const Scored& pick_one(const Position& p) {
-        const bool any_safe =
-            std::any_of(scored_.begin(), scored_.end(), [](const Scored& s) { return !s.loses_king; });
+        const bool any_safe = std::any_of(scored_.begin(), scored_.end(),
+                                          [](const Scored& s) { return !s.loses_king; });
         if (any_safe) {
             scored_.erase(std::remove_if(scored_.begin(), scored_.end(),
                                          [](const Scored& s) { return s.loses_king; }),

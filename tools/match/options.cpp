@@ -67,7 +67,8 @@ constexpr long long kMaxWeight = 2000;
     std::fprintf(stderr, "murokan-match: %s\n", why.c_str());
     std::fprintf(stderr,
                  "usage: murokan-match --a PLAYER --b PLAYER --games N [--movetime MS] "
-                 "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] [--adjudicate P] "
+                 "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
+                 "[--adjudicate P] "
                  "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] "
                  "[--a-eval k=v,...] "
                  "(and the same for --b)\n       murokan-match --ladder [--games N] [--nodes N] "
