@@ -27,8 +27,11 @@ void Form1::searcher_fit() {
 }
 
 // Positions of an earlier game would be shunned as going round in circles,
-// and the table's scores would make a seed's game come out otherwise.
+// and the table's scores would make a seed's game come out otherwise. A
+// searcher not made yet starts empty: clearing its table twice would only
+// keep the player waiting.
 void Form1::com_new_game() {
+    if (!com.searcher) return;
     PlayerOptions options = com_options();
     options.scratch = &com;
     if (const std::unique_ptr<Player> player = make_player(g.com_level, options)) {
