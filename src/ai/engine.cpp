@@ -371,6 +371,7 @@ SearchResult Searcher::search(const Position& start, const SearchLimits& limits,
             result.score = s;
             if (aborted_) break;
             result.depth = depth;
+            result.finished_score = s;
             if (progress) progress(SearchInfo{depth, s, nodes_, elapsed(), best});
             // A forced result no deeper search can change, or no time for one.
             if (s >= kMate - depth || s <= -(kMate - depth)) break;

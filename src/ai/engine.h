@@ -55,6 +55,9 @@ struct SearchResult {
     Move move;
     int score = 0;
     int depth = 0;  // deepest finished iteration
+    // That iteration's score: `score` may come from an iteration the budget
+    // cut short, whose moves were not all searched.
+    int finished_score = 0;
     std::int64_t nodes = 0;
     double seconds = 0;
     bool stopped = false;  // ended by the stop flag

@@ -19,32 +19,34 @@ struct Rung {
     std::int64_t nodes;
 };
 
-// LEVEL4 .. LEVEL9. LEVEL4 scores every move two plies deep, LEVEL5 and
-// LEVEL6 four, and they play loosely among the best; scoring three plies deep
-// played no better than two, and a wider or narrower margin at two plies
-// made no step at all. From LEVEL7 on the searcher plays its own choice, and
-// a larger node budget makes each level a step stronger (the clock only caps
-// a slow machine). Even a 1,000-node search outplays the loosest choosers by
-// far, so LEVEL7 starts there.
+// LEVEL4 .. LEVEL9. LEVEL4 scores every move two plies deep, LEVEL5 three
+// and LEVEL6 four, each comparing all its moves at one depth, and they play
+// loosely among the best. Against LEVEL4, LEVEL5 won 19 games of 20 scoring
+// four plies deep, and 85% of 40 at three plies among its best 3 within 80
+// points. From LEVEL7 on the searcher plays its own choice, and a
+// larger node budget makes each level a step stronger (the clock only caps a
+// slow machine). The search gains steeply with its budget: a sixfold budget
+// won 9 games of 10 at 4,000 and at 25,000 nodes, and LEVEL9 at 70,000
+// nodes lost 5 of 5 to LEVEL10's 400,000, so LEVEL9 sits at 150,000.
 constexpr std::array<Rung, 6> kRungs = {{
     {{1, 600, 12}, 300, 60'000},
-    {{3, 80, 3}, 400, 120'000},
+    {{2, 150, 4}, 400, 120'000},
     {{3, 20, 2}, 600, 300'000},
-    {{0, 0, 1}, 700, 1'000},
-    {{0, 0, 1}, 1000, 6'000},
-    {{0, 0, 1}, 1500, 40'000},
+    {{0, 0, 1}, 700, 4'000},
+    {{0, 0, 1}, 1000, 25'000},
+    {{0, 0, 1}, 1500, 150'000},
 }};
 
 // LEVEL1 .. LEVEL10. LEVEL1-3 play alike (they draw nearly every game between
-// them), so LEVEL1 and LEVEL2 take LEVEL3's rating. LEVEL7-10 are measured by
-// `murokan-match --ladder --jobs 2 --seed 1` (10 games a pairing, on node
-// budgets, 9 December 2026), fitted as the tool fits them. LEVEL4-6 are the
-// Elo of each one's score against the level below, added up from LEVEL3:
-// `murokan-match --a LEVEL4 --b LEVEL3 --games 10 --seed S` for seeds 1 and
-// 2 scored 75% in all, LEVEL5 against LEVEL4 67.5%, LEVEL6 against LEVEL5 55%
-// (18 of the 20 games drawn); LEVEL7 scored 72.5% against LEVEL6. 20 games
-// leave each step some 150 points uncertain.
-constexpr std::array<int, 10> kRatings = {0, 0, 0, 191, 318, 353, 474, 644, 815, 1135};
+// them), so LEVEL1 and LEVEL2 take LEVEL3's rating. Each level played the one
+// below it on the levels' node budgets, 9 December 2026:
+// `murokan-match --a LEVELn --b LEVELn-1 --a-nodes A --b-nodes B --seed 1
+// --jobs 2 --adjudicate 300 --games 20` (LEVEL3 against RANDOM without
+// budgets), and again with `--first 20` (LEVEL4-7) or `--first 10`
+// (LEVEL8-10) for 40 or 20 games a pairing. The higher level scored 55%,
+// 82.5%, 76.2%, 75%, 71.2%, 92.5%, 97.5% and 62.5% from LEVEL3 up, fitted
+// as `--ladder` fits them, RANDOM 0. The top is some 550 points uncertain.
+constexpr std::array<int, 10> kRatings = {33, 33, 33, 293, 490, 670, 823, 1214, 1735, 1819};
 
 }  // namespace
 

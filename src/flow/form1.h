@@ -329,6 +329,9 @@ class Form1 : public platform::EventSink {
     // game against a searching level runs, and frees it otherwise: its table
     // is the largest thing the game holds (form1_think.cpp).
     void searcher_fit();
+    // A game against the computer starts from its first move: the computer
+    // forgets the games before it (form1_think.cpp).
+    void com_new_game();
     // Ends a search in progress; set by Esc and closing the window.
     std::atomic<bool> think_stop_{false};
     // This game's seed of the levels' draws, and whether its end is counted.

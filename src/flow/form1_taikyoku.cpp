@@ -54,6 +54,7 @@ void Form1::SENTE_Click() {
     timer_start();
 
     if (g.tesuu == 0 || g.teban == TEBAN_NASHI) {
+        com_new_game();
         g.ji_teban = TEBAN_SENTE;
         g.teki_teban = TEBAN_GOTE;
         g.teban = TEBAN_SENTE;
@@ -86,6 +87,7 @@ void Form1::GOTE_Click() {
 
     if (g.tesuu == 0 || g.teban == TEBAN_NASHI) {
         // The computer, with the top pieces, moves first.
+        com_new_game();
         g.ji_teban = TEBAN_GOTE;
         g.teki_teban = TEBAN_SENTE;
         g.teban = TEBAN_SENTE;

@@ -26,6 +26,19 @@ void Form1::searcher_fit() {
     fit_searcher(com, g.com_level, player_options(search_bounds), game);
 }
 
+// Positions of an earlier game would be shunned as going round in circles,
+// and the table's scores would make a seed's game come out otherwise. A
+// searcher not made yet starts empty: clearing its table twice would only
+// keep the player waiting.
+void Form1::com_new_game() {
+    if (!com.searcher) return;
+    PlayerOptions options = com_options();
+    options.scratch = &com;
+    if (const std::unique_ptr<Player> player = make_player(g.com_level, options)) {
+        player->new_game();
+    }
+}
+
 std::optional<Move> Form1::think_on_worker(Player& player, const Position& p) {
     std::optional<Move> m;
     think_stop_ = false;

@@ -1,6 +1,6 @@
 // LEVEL4-9: the searching computer held back the way a person of its
 // strength plays. Every move is scored by a shallow search of the position it
-// leads to; the player then picks among the best few with a random margin,
+// leads to, all of them at one depth; the player then picks among the best few with a random margin,
 // but never one that lets its king be taken at once when another does not.
 #include <algorithm>
 #include <chrono>
@@ -20,8 +20,9 @@ namespace {
 
 struct Scored {
     Move move;
-    int score = 0;          // the mover's view
+    int score = 0;  // the mover's view
     bool loses_king = false;
+    int penalty = 0;  // for going round in circles
 };
 
 class LadderPlayer : public Player {
@@ -33,18 +34,13 @@ class LadderPlayer : public Player {
     }
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
-        using clock = std::chrono::steady_clock;
-        const auto start = clock::now();
+        const auto start = std::chrono::steady_clock::now();
         generate_moves(p, roots_);
         if (roots_.count == 0) return std::nullopt;
         last_ = Thought{};
         last_.deepened = true;
-        last_.depth = style_.depth + 1;
         scored_.clear();
-        // The budget is shared evenly, so that a position with many moves
-        // costs no more than its level allows.
-        const std::int64_t per_move =
-            limits_.nodes > 0 ? std::max<std::int64_t>(1, limits_.nodes / roots_.count) : 0;
+        children_.clear();
         for (int i = 0; i < roots_.count; ++i) {
             const Move& m = roots_.moves[i];
             Position child = p;
@@ -53,30 +49,15 @@ class LadderPlayer : public Player {
                 finish(start, kMate);
                 return m;
             }
-            const int ms_used = static_cast<int>(
-                std::chrono::duration_cast<std::chrono::milliseconds>(clock::now() - start)
-                    .count());
-            if ((limits_.movetime_ms > 0 && ms_used >= limits_.movetime_ms) ||
-                (how.stop && how.stop->load())) {
-                break;  // out of time: choose among the moves scored so far
-            }
-            SearchLimits l = limits_;
-            l.depth = style_.depth;
-            l.nodes = per_move;
-            l.movetime_ms = limits_.movetime_ms > 0 ? limits_.movetime_ms - ms_used : 0;
-            l.remember = false;
-            const SearchResult r = searcher().search(child, l, how.stop);
-            last_.nodes += r.nodes;
-            // A search that finished no iteration (a tiny budget, or a
-            // single reply) knows no more than the position itself.
-            int score = r.depth > 0 ? -r.score : -eval_.evaluate(child);
             // Back where it stood after one of its own moves: going round in
             // circles only runs the game to its 500-ply draw, so such a move
             // must be far better than the rest to be chosen.
-            if (searcher().remembers(child)) score -= style_.margin + limits_.contempt;
-            scored_.push_back(Scored{m, score, king_falls(child)});
+            const int penalty = searcher().remembers(child) ? style_.margin + limits_.contempt : 0;
+            scored_.push_back(
+                Scored{m, -eval_.evaluate(child) - penalty, king_falls(child), penalty});
+            children_.push_back(child);
         }
-        if (scored_.empty()) return roots_.moves[0];
+        last_.depth = deepen(start, how) + 1;
         const Scored& pick = pick_one(p);
         finish(start, pick.score);
         Position after = p;
@@ -91,6 +72,50 @@ class LadderPlayer : public Player {
 
   private:
     Searcher& searcher() { return *(scratch_ ? scratch_ : &own_)->searcher; }
+
+    // Scores every move by a search of its position one depth after another,
+    // up to the style's, from one budget shared by them all, and keeps the
+    // scores of the deepest depth that every move finished: moves scored at
+    // mixed depths are not comparable. Returns that depth (0: the position
+    // itself).
+    int deepen(std::chrono::steady_clock::time_point start, const Thinking& how) {
+        std::int64_t spent = 0;
+        int finished = 0;
+        for (int depth = 1; depth <= style_.depth; ++depth) {
+            trial_.clear();
+            for (std::size_t i = 0; i < scored_.size(); ++i) {
+                const int ms_used =
+                    static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         std::chrono::steady_clock::now() - start)
+                                         .count());
+                if ((limits_.movetime_ms > 0 && ms_used >= limits_.movetime_ms) ||
+                    (limits_.nodes > 0 && spent >= limits_.nodes) || (how.stop && how.stop->load()))
+                    return finished;
+                SearchLimits l = limits_;
+                l.depth = depth;
+                l.nodes = limits_.nodes > 0 ? limits_.nodes - spent : 0;
+                l.movetime_ms = limits_.movetime_ms > 0 ? limits_.movetime_ms - ms_used : 0;
+                l.remember = false;
+                const SearchResult r = searcher().search(children_[i], l, how.stop);
+                spent += r.nodes;
+                last_.nodes += r.nodes;
+                // No iteration at all: a single reply or none, which the
+                // position itself tells as well as any search.
+                if (r.depth == 0 && r.nodes == 0) {
+                    trial_.push_back(scored_[i].score);
+                    continue;
+                }
+                // A forced result ends the search before the depth asked.
+                const bool forced =
+                    r.finished_score >= kMateBound || r.finished_score <= -kMateBound;
+                if (r.depth < depth && !(forced && r.depth > 0)) return finished;
+                trial_.push_back(-r.finished_score - scored_[i].penalty);
+            }
+            for (std::size_t i = 0; i < scored_.size(); ++i) scored_[i].score = trial_[i];
+            finished = depth;
+        }
+        return finished;
+    }
 
     void finish(std::chrono::steady_clock::time_point start, int score) {
         last_.score = score;
@@ -114,8 +139,8 @@ class LadderPlayer : public Player {
     // margin, and the highest total is played. The draw depends on the seed
     // and the position alone, so that a seed replays a game move for move.
     const Scored& pick_one(const Position& p) {
-        const bool any_safe =
-            std::any_of(scored_.begin(), scored_.end(), [](const Scored& s) { return !s.loses_king; });
+        const bool any_safe = std::any_of(scored_.begin(), scored_.end(),
+                                          [](const Scored& s) { return !s.loses_king; });
         if (any_safe) {
             scored_.erase(std::remove_if(scored_.begin(), scored_.end(),
                                          [](const Scored& s) { return s.loses_king; }),
@@ -151,6 +176,8 @@ class LadderPlayer : public Player {
     MoveList roots_;
     MoveList replies_;
     std::vector<Scored> scored_;
+    std::vector<Position> children_;
+    std::vector<int> trial_;
 };
 
 }  // namespace

@@ -49,6 +49,26 @@ TEST_F(SearchLevelTest, ADriverBudgetKeepsTheLevelsWayOfPlaying) {
     EXPECT_GT(level_limits(10).contempt, level_limits(4).contempt);
 }
 
+// A game played again from its first move owes nothing to the one before:
+// with the same seed the computer opens it with the same move, rather than
+// shunning the position it reached then as one it has stood in.
+TEST_F(SearchLevelTest, ASecondGameOpensAsTheFirstDid) {
+    form.search_bounds.nodes = 3000;
+    form.search_bounds.seed = 7;
+    for (const char* level : {"LEVEL5", "LEVEL8"}) {
+        form.dispatchMenu("CANCEL");
+        form.dispatchMenu(level);
+        std::string opened[2];
+        for (int i : {0, 1}) {
+            form.dispatchMenu("GOTE");  // the computer moves first
+            opened[i] = format_sfen(form.g);
+            form.dispatchMenu("REPLAY");  // back to the first move
+            ASSERT_EQ(form.g.tesuu, 0) << level;
+        }
+        EXPECT_EQ(opened[0], opened[1]) << level;
+    }
+}
+
 // The level lasts for the run: the settings file and a record come out the
 // same byte for byte whatever level is chosen.
 TEST_F(SearchLevelTest, TheLevelIsKeptInNoFile) {

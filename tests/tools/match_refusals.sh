@@ -28,6 +28,7 @@ done <<'TABLE'
 --first 2147483647
 --a-eval board1=2000000000
 --seed -1
+--adjudicate 501
 --games 2x
 TABLE
 exit $failed

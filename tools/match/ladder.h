@@ -16,6 +16,7 @@ struct Outcome {
     double longest_ms[2] = {0, 0};  // a, b
     int overruns[2] = {0, 0};
     bool illegal = false;
+    bool adjudicated = false;  // called by --adjudicate
     std::string moves;  // USI, with --verbose
 };
 

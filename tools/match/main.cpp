@@ -14,7 +14,8 @@
 // the second; which side moves first alternates between pairs. --first F
 // plays games F.. of the same schedule, so that a long match can be played
 // in parts whose counts add up to the whole. A game still running after 500
-// plies is a draw. Every number has a range (options.cpp); a value outside
+// plies is a draw; --adjudicate P (on for --ladder) calls games sooner
+// (adjudicate.h). Every number has a range (options.cpp); a value outside
 // it is refused with exit status 2. A progress bar goes to stderr, with a
 // line for each move over its budget plus 50 ms; the last line on stdout is
 //   games N wins W losses L draws D score S elo E ci C
@@ -34,6 +35,7 @@
 #include "core/movegen.h"
 #include "core/sfen.h"
 #include "game/game.h"
+#include "match/adjudicate.h"
 #include "match/elo.h"
 #include "match/ladder.h"
 #include "match/opening.h"
@@ -54,6 +56,14 @@ double thread_cpu_ms() {
     return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
 
+// Ends `out` as the match called it, when it did.
+bool adjudicate(Outcome& out, std::optional<int> a_result) {
+    if (!a_result) return false;
+    out.adjudicated = true;
+    out.a_result = *a_result;
+    return true;
+}
+
 Outcome play_game(const Options& o, Player& a, Player& b, int index) {
     Outcome out;
     Game game(random_opening(o.seed, index / 2, o.opening_plies), o.opening_plies);
@@ -61,6 +71,7 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
     const bool a_bottom = index % 2 == 0;
     a.new_game();
     b.new_game();
+    Adjudicator judge(o.adjudicate_plies);
     while (!game.over()) {
         const int who = game.bottom_to_move() == a_bottom ? 0 : 1;
         Player& p = who == 0 ? a : b;
@@ -81,6 +92,7 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
         if (!m) {
             // No move at all: the turn passes, as in the game.
             game.pass();
+            if (!game.over() && adjudicate(out, judge.after(game, who, p.last_thought()))) break;
             continue;
         }
         if (!game.play(*m)) {
@@ -93,10 +105,11 @@ Outcome play_game(const Options& o, Player& a, Player& b, int index) {
             return out;
         }
         if (o.verbose) out.moves += format_usi_move(*m) + " ";
+        if (!game.over() && adjudicate(out, judge.after(game, who, p.last_thought()))) break;
     }
     out.plies = game.plies();
     if (o.verbose) out.moves += "final " + format_sfen(game.position());
-    if (game.winner() != 0) {
+    if (!out.adjudicated && game.winner() != 0) {
         const GameState& g = game.position();
         const int a_code = a_bottom ? g.ji_teban : g.teki_teban;
         out.a_result = game.winner() == a_code ? 1 : -1;
@@ -159,7 +172,7 @@ int run(const Options& o) {
         d += r.a_result == 0;
     }
     double longest[2] = {0, 0};
-    int overruns[2] = {0, 0}, illegal = 0;
+    int overruns[2] = {0, 0}, illegal = 0, adjudicated = 0;
     long long plies = 0;
     for (const Outcome& r : results) {
         for (int i = 0; i < 2; ++i) {
@@ -168,10 +181,12 @@ int run(const Options& o) {
         }
         plies += r.plies;
         illegal += r.illegal;
+        adjudicated += r.adjudicated;
     }
     std::printf("a %s b %s\n", o.a.c_str(), o.b.c_str());
     std::printf("plies_per_game %.1f illegal_moves %d\n", static_cast<double>(plies) / o.games,
                 illegal);
+    if (o.adjudicate_plies > 0) std::printf("adjudicated %d\n", adjudicated);
     std::printf("longest_move_ms a %.1f b %.1f over_budget_moves a %d b %d\n", longest[0],
                 longest[1], overruns[0], overruns[1]);
     const EloEstimate e = estimate_elo(w, l, d);

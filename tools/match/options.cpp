@@ -17,6 +17,7 @@ struct Parsed {
     Options o;
     std::optional<int> movetime;
     std::optional<long long> nodes;
+    std::optional<int> adjudicate;
 };
 
 // A numeric option: its name, its range and where its value goes.
@@ -39,6 +40,7 @@ constexpr Numeric kNumerics[] = {
     {"--opening-plies", 0, 100,
      [](Parsed& p, long long v) { p.o.opening_plies = static_cast<int>(v); }},
     {"--verbose", 0, 1, [](Parsed& p, long long v) { p.o.verbose = v != 0; }},
+    {"--adjudicate", 0, 500, [](Parsed& p, long long v) { p.adjudicate = static_cast<int>(v); }},
     {"--movetime", 1, kMaxMovetimeMs,
      [](Parsed& p, long long v) { p.movetime = static_cast<int>(v); }},
     {"--nodes", 1, kMaxNodes, [](Parsed& p, long long v) { p.nodes = v; }},
@@ -66,10 +68,16 @@ constexpr long long kMaxWeight = 2000;
     std::fprintf(stderr,
                  "usage: murokan-match --a PLAYER --b PLAYER --games N [--movetime MS] "
                  "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
+                 "[--adjudicate P] "
                  "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] "
                  "[--a-eval k=v,...] "
                  "(and the same for --b)\n       murokan-match --ladder [--games N] [--nodes N] "
-                 "[--seed S] [--jobs J]\nplayers: RANDOM, LEVEL1..LEVEL10, REF5, BASELINE2\nranges:");
+                 "[--seed S] [--jobs J] [--adjudicate P]\n"
+                 "--adjudicate P: a game is a draw after P plies, or when a position stands "
+                 "for the third time and both searchers call it level; won when both have "
+                 "agreed on it for some plies. 0 (the default, %d with --ladder) plays to the "
+                 "game's own end\nplayers: RANDOM, LEVEL1..LEVEL10, REF5, BASELINE2\nranges:",
+                 kLadderAdjudicatePlies);
     for (const Numeric& n : kNumerics)
         std::fprintf(stderr, " %.*s %lld..%lld", static_cast<int>(n.name.size()), n.name.data(),
                      n.lo, n.hi);
@@ -145,6 +153,7 @@ Options parse(int argc, char** argv) {
             player->nodes = p.nodes;
         }
     }
+    o.adjudicate_plies = p.adjudicate.value_or(o.ladder ? kLadderAdjudicatePlies : 0);
     if (o.ladder) {
         if (o.games <= 0) o.games = kLadderGames;
         if (p.nodes) o.ladder_top_nodes = *p.nodes;

@@ -14,6 +14,10 @@ namespace murokan::match {
 inline constexpr int kLadderGames = 10;
 // The nodes LEVEL10 and REF5 search in 2 s on this machine (Release).
 inline constexpr std::int64_t kLadderTopNodes = 400'000;
+// The ply at which --ladder calls a game still running a draw. Between equal
+// searchers most games go round in circles to the game's own 500-ply limit,
+// and most of those that end at all are over by then.
+inline constexpr int kLadderAdjudicatePlies = 300;
 
 struct Options {
     std::string a, b;
@@ -23,6 +27,9 @@ struct Options {
     int jobs = 1;
     int opening_plies = 4;
     bool verbose = false;  // each game's moves and end to stderr
+    // The match's own end to a game (adjudicate.h): a draw once this many
+    // plies are played. 0 for none, the default but for --ladder.
+    int adjudicate_plies = 0;
     // --ladder: the whole ladder (ladder.h) rather than one pairing; its
     // games per pairing, and the node budget standing for a 2 s clock.
     bool ladder = false;
