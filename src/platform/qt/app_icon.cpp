@@ -1,8 +1,10 @@
 #include "platform/qt/app_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 #include "platform/qt/pictures.h"
 
@@ -47,10 +49,32 @@ QImage drawAppIcon(int size) {
     return img;
 }
 
+namespace {
+
+// Draws the icon whenever a size is asked for and keeps nothing: the window
+// system copies what it is given, and the sizes up to 512 pixels would
+// otherwise stay in memory for good.
+class AppIconEngine final : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawImage(rect, drawAppIcon(std::min(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(drawAppIcon(std::max(1, std::min(size.width(), size.height()))));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kIconSizes) sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+    QString key() const override { return QStringLiteral("murokan-app-icon"); }
+};
+
+}  // namespace
+
 QIcon appIcon() {
-    QIcon icon;
-    for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(drawAppIcon(size)));
-    return icon;
+    return QIcon(new AppIconEngine);
 }
 
 }  // namespace murokan::platform

@@ -45,14 +45,15 @@ CanvasWidget::CanvasWidget(ImageCanvas& canvas, QWidget* parent)
     setMinimumSize(250, 200);
     release_.setSingleShot(true);
     release_.setInterval(kReleaseAfterMs);
-    connect(&release_, &QTimer::timeout, this, [this] { releaseScaledCopy(); });
+    connect(&release_, &QTimer::timeout, this, [this] { rest(); });
 }
 
-void CanvasWidget::releaseScaledCopy() {
-    if (dragging_ || scaled_.isNull()) return;
+void CanvasWidget::rest() {
+    if (dragging_) return;
     scaled_ = QImage();
     scaled_generation_ = ~0u;
-    // A copy made in the heap rather than mapped on its own goes back too.
+    canvas_.rest();
+    // What was made in the heap rather than mapped on its own goes back too.
     malloc_trim(0);
 }
 

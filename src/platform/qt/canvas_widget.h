@@ -1,8 +1,8 @@
 // Shows the canvas image scaled to the widget, aspect kept, smooth, sharp on
 // HiDPI screens; turns mouse presses and releases into twips, and draws the
 // picture of a drag over the canvas while the pressed button is held. The
-// scaled copy is let go once the window rests: the window's own backing store
-// still holds what it shows.
+// scaled copy and the canvas's stock pictures are let go once the window
+// rests: the window's own backing store still holds what it shows.
 #pragma once
 
 #include <QImage>
@@ -34,7 +34,7 @@ class CanvasWidget : public QWidget {
     bool dragging() const { return dragging_; }
     // Whether the scaled copy of the canvas is kept now (for tests).
     bool holdsScaledCopy() const { return !scaled_.isNull(); }
-    // How long the window rests after a paint before the scaled copy goes.
+    // How long the window rests after a paint before the copies go.
     static constexpr int kReleaseAfterMs = 1000;
 
   protected:
@@ -47,8 +47,8 @@ class CanvasWidget : public QWidget {
     // Paints the drag's picture centred on the pointer, at the canvas's scale.
     void paintDrag(QPainter& painter);
     void endDrag();
-    // Lets the scaled copy go, unless a drag is drawn over it.
-    void releaseScaledCopy();
+    // Lets the scaled copy and the stock pictures go, unless a drag is drawn.
+    void rest();
 
     ImageCanvas& canvas_;
     MouseHandler on_mouse_;

@@ -37,6 +37,9 @@ class Pictures {
     // backgrounds (5..9), which Backgrounds paints where they show.
     const QImage* find(int code);
 
+    // Lets every picture go; each is painted again when next asked for.
+    void release() { cache_.clear(); }
+
     // The Mincho face of the window (IPA Mincho, else any Japanese face).
     static QString minchoFamily();
 
