@@ -98,9 +98,6 @@ int main(int argc, char** argv) {
     // The audio device opens while Qt starts, not after it.
     murokan::platform::SdlSoundLibrary sound;
     sound.openAhead();
-    // The menu stays in the window on every desktop; asking the desktop for a
-    // menu bar of its own would first wait on its message bus.
-    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     // The desktop matches the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MUROKAN_APP_ID));
