@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <string>
 
 #include "platform/qt/app_icon.h"
 #include "platform/qt/canvas_geometry.h"
@@ -33,15 +34,18 @@ QString shownText(QtPlatform& qt, bool yes_no, std::string_view text) {
     return seen;
 }
 
-// The window system is handed every size of the icon, each drawn for its size.
+// The window system is handed every size of the icon, each drawn for its size:
+// the first window those drawn ahead, a later one those drawn anew.
 TEST(QtWindow, TheIconOffersEverySizeDrawnForThatSize) {
     test::ensureQtApp();
     const QIcon icon = appIcon();
     ASSERT_EQ(icon.availableSizes().size(), static_cast<qsizetype>(kIconSizes.size()));
-    for (int size : kIconSizes) {
-        SCOPED_TRACE(size);
-        const QImage got = icon.pixmap(QSize(size, size)).toImage();
-        EXPECT_EQ(got.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawAppIcon(size));
+    for (const char* window : {"first", "later"}) {
+        for (int size : kIconSizes) {
+            SCOPED_TRACE(std::string(window) + " " + std::to_string(size));
+            const QImage got = icon.pixmap(QSize(size, size)).toImage();
+            EXPECT_EQ(got.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawAppIcon(size));
+        }
     }
 }
 
