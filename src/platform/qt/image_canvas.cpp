@@ -27,6 +27,8 @@ ImageCanvas::ImageCanvas()
     : image_(makeLargeImage(kCanvasPixelsW, kCanvasPixelsH, QImage::Format_RGB32)),
       family_(Pictures::minchoFamily()) {
     image_.fill(toQColor(2));
+    // The title shows most of them; they are painted while the window is built.
+    pictures_.paintAhead();
 }
 
 void ImageCanvas::changed() {

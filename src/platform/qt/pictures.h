@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <future>
 #include <map>
 
 class QPainter;
@@ -37,6 +38,9 @@ class Pictures {
     // backgrounds (5..9), which Backgrounds paints where they show.
     const QImage* find(int code);
 
+    // Starts painting every stock picture on a thread of its own, with fonts
+    // of its own; the first find() takes them over.
+    void paintAhead();
     // Lets every picture go; each is painted again when next asked for.
     void release() { cache_.clear(); }
 
@@ -51,6 +55,7 @@ class Pictures {
 
     QFont mincho_;
     std::map<int, QImage> cache_;
+    std::future<std::map<int, QImage>> ahead_;
 };
 
 }  // namespace murokan::platform
