@@ -17,7 +17,8 @@
 # Each GAME starts in a fresh home of its own (settings, window place and
 # cache), kept over its N starts, as a player's is: the first start of each is
 # a first start, the others are not. Needs Xvfb, xdotool and imagemagick
-# (scripts/install-deps.sh xdotool imagemagick).
+# (scripts/install-deps.sh xdotool imagemagick), and python3 with libX11 for
+# bench/start_wait.py.
 set -euo pipefail
 
 runs=5
