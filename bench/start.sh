@@ -64,7 +64,7 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # off so that the screen keeps still while the computer is waited for, and
 # move guidance on so that the player's script sees where a piece may go.
 write_settings() {
-    printf '背景画=MIDORI\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n' |
+    printf '背景画=緑\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n' |
         iconv -f UTF-8 -t CP932 >"$1/Murokan.ini"
 }
 
