@@ -17,7 +17,8 @@
 # Each GAME starts in a fresh home of its own (settings, window place and
 # cache), kept over its N starts, as a player's is: the first start of each is
 # a first start, the others are not. Needs Xvfb, xdotool and imagemagick
-# (scripts/install-deps.sh xdotool imagemagick).
+# (scripts/install-deps.sh xdotool imagemagick), and python3 with libX11 for
+# bench/start_wait.py.
 set -euo pipefail
 
 runs=5
@@ -63,26 +64,20 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # off so that the screen keeps still while the computer is waited for, and
 # move guidance on so that the player's script sees where a piece may go.
 write_settings() {
-    printf '背景画=MIDORI\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n' |
+    printf '背景画=緑\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n' |
         iconv -f UTF-8 -t CP932 >"$1/Murokan.ini"
 }
 
 # One start of game $1 in home $2, with a game played when $3 is 1: prints
 # "START_MS RSS_TITLE_KB IDLE_PCT RSS_GAME_KB" (0 for no game).
 one_start() {
-    local exe=$1 home=$2 play_game=$3 t0 t1 wid="" c0 c1 rss_title rss_game=0
+    local exe=$1 home=$2 play_game=$3 wid start_ms c0 c1 rss_title rss_game=0
     cd "$home/play"
-    t0=$(date +%s%N)
-    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
-        XDG_DATA_HOME=$home/.local/share "$exe" >/dev/null 2>&1 &
-    pid=$!
-    # Polled every few milliseconds: xdotool's own --sync looks only every half second.
-    while [ -z "$wid" ]; do
-        wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1 || true)
-        [ -n "$wid" ] || sleep 0.003
-        kill -0 "$pid" 2>/dev/null || { echo "the game ended at start" >&2; exit 1; }
-    done
-    t1=$(date +%s%N)
+    # start_wait.py spawns the game and waits for the X server's word that its
+    # window is mapped: no polling delay, and no search competing for the CPU.
+    read -r pid wid start_ms < <(HOME=$home XDG_CONFIG_HOME=$home/.config \
+        XDG_CACHE_HOME=$home/.cache XDG_DATA_HOME=$home/.local/share \
+        python3 "$here/start_wait.py" "$exe") || { echo "the game ended at start" >&2; exit 1; }
     sleep 2
     rss_title=$(rss_kb "$pid")
     c0=$(cpu_ticks "$pid")
@@ -93,9 +88,10 @@ one_start() {
         rss_game=$(rss_kb "$pid")
     fi
     kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    # Not this shell's child (start_wait.py spawned it): waited for by polling.
+    while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
     pid=0
-    echo "$(((t1 - t0) / 1000000)) $rss_title $(awk -v t=$((c1 - c0)) -v s="$idle_s" -v hz="$(getconf CLK_TCK)" \
+    echo "$start_ms $rss_title $(awk -v t=$((c1 - c0)) -v s="$idle_s" -v hz="$(getconf CLK_TCK)" \
         'BEGIN {printf "%.2f", 100 * t / hz / s}') $rss_game"
 }
 

@@ -95,11 +95,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     murokan::app::enter_working_folder();
+    // The audio device opens while Qt starts, not after it.
+    murokan::platform::SdlSoundLibrary sound;
+    sound.openAhead();
     QApplication app(argc, argv);
     // The desktop matches the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MUROKAN_APP_ID));
     QApplication::setWindowIcon(murokan::platform::appIcon());
-    murokan::platform::SdlSoundLibrary sound;
     murokan::platform::QtPlatform qt(sound);
     // 検討 and 棋譜解析: their panel beside the board, their thread, the
     // clipboard; made before Form1, which stops their work when it goes.

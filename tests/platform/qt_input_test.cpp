@@ -114,6 +114,30 @@ TEST_F(QtInputTest, DragIsAPressAndAReleaseWithThePictureAtThePointer) {
     EXPECT_EQ(sink.lines, (std::vector<std::string>{"down 2 3,5", "up 2 6,2"}));
 }
 
+// At rest the window lets its scaled copy of the drawing and the stock pictures
+// go, though not in the middle of a drag; what it shows afterwards is the same.
+TEST_F(QtInputTest, TheScaledCopyGoesAtRestNotDuringADragAndTheWindowLooksTheSame) {
+    const auto rest = [] { QTest::qWait(CanvasWidget::kReleaseAfterMs * 3 / 2); };
+    qt.canvas().picture(-70, 1000, 1000);
+    const QImage shown = canvas().grab().toImage();
+    sink.on_down = [this] { qt.canvas().dragPicture(-70); };
+    const QPoint from = at(3500, 5500), to = at(6500, 2500);
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(&canvas(), to);
+    rest();
+    EXPECT_TRUE(canvas().holdsScaledCopy()) << "let go under a drag";
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, to);
+    rest();
+    EXPECT_FALSE(canvas().holdsScaledCopy());
+    EXPECT_EQ(canvas().grab().toImage(), shown);
+    // The piece's picture, let go too, comes back the same.
+    qt.canvas().picture(-70, 5000, 1000);
+    const QImage& drawn = qt.canvas().image();
+    const QSize cell(kCellPixelsW, kCellPixelsH);
+    EXPECT_EQ(drawn.copy(QRect(QPoint(1250, 250), cell)),
+              drawn.copy(QRect(QPoint(250, 250), cell)));
+}
+
 TEST_F(QtInputTest, AReleaseWithoutAPressThatReachedTheGameIsDropped) {
     qt.enterWait();
     QTest::mousePress(&canvas(), Qt::LeftButton, {}, at(3500, 5500));

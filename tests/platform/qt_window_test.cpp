@@ -1,12 +1,15 @@
 // The Qt window's own behaviour: message boxes break lines the way the game's
-// texts do, and the default window size fits the screen.
+// texts do, the default window size fits the screen, and the window's icon is
+// the game's own at every size.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <string>
 
+#include "platform/qt/app_icon.h"
 #include "platform/qt/canvas_geometry.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/recording_platform.h"
@@ -29,6 +32,21 @@ QString shownText(QtPlatform& qt, bool yes_no, std::string_view text) {
     else
         qt.platform().dialogs.message("t", text, Icon::None);
     return seen;
+}
+
+// The window system is handed every size of the icon, each drawn for its size:
+// the first window those drawn ahead, a later one those drawn anew.
+TEST(QtWindow, TheIconOffersEverySizeDrawnForThatSize) {
+    test::ensureQtApp();
+    const QIcon icon = appIcon();
+    ASSERT_EQ(icon.availableSizes().size(), static_cast<qsizetype>(kIconSizes.size()));
+    for (const char* window : {"first", "later"}) {
+        for (int size : kIconSizes) {
+            SCOPED_TRACE(std::string(window) + " " + std::to_string(size));
+            const QImage got = icon.pixmap(QSize(size, size)).toImage();
+            EXPECT_EQ(got.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawAppIcon(size));
+        }
+    }
 }
 
 TEST(QtWindow, MessageBoxesBreakLinesAtBareCarriageReturns) {

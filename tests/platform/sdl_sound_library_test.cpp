@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <thread>
 
 #include "wavegen/wave.h"
@@ -64,10 +65,14 @@ TEST_F(SdlSound, BufferZeroAndBadImagesAreSilence) {
     EXPECT_EQ(lib_.dsCreateDSB(handle_, nullptr, 0, 1), 0);
 }
 
-// The music is converted after its buffer is made: a loop asked for meanwhile
-// starts once it is ready, and a buffer freed meanwhile is simply gone.
-TEST_F(SdlSound, ALongWaveLoopedBeforeItIsReadySoundsOnceReady) {
-    auto image = wavegen::encodeWave(wavegen::bgmLoop());
+// A long wave of the device's own format, or one converted after its buffer is
+// made: a loop asked for before it is ready starts once it is, and a buffer
+// freed meanwhile is simply gone.
+class SdlLongWave : public SdlSound, public ::testing::WithParamInterface<int> {};
+INSTANTIATE_TEST_SUITE_P(Rates, SdlLongWave, ::testing::Values(wavegen::kRate, 44100));
+
+TEST_P(SdlLongWave, ALongWaveLoopedBeforeItIsReadySoundsOnceReady) {
+    auto image = wavegen::encodeWave(wavegen::bgmLoop(), GetParam());
     const int music = lib_.dsCreateDSB(handle_, image.data(), image.size(), 1);
     const int dropped = lib_.dsCreateDSB(handle_, image.data(), image.size(), 1);
     std::fill(image.begin(), image.end(), 0);
@@ -98,6 +103,35 @@ TEST_F(SdlSound, TerminateFreesEverythingAndLaterCallsAreSilent) {
     EXPECT_EQ(lib_.dsCreateDSB(handle_, image.data(), image.size(), 3), 0);
     // The library can be opened again afterwards.
     EXPECT_NE(lib_.dsInitialize(0), 0);
+}
+
+// The device opened ahead, on a thread, serves as one opened on demand; with
+// no device to open, both end in the handle 0 that makes the game silent.
+TEST(SdlSoundOpening, AheadOrOnDemandWithADeviceOrWithout) {
+    const char* was = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = was ? was : "";
+    for (const bool device : {true, false}) {
+        setenv("SDL_AUDIODRIVER", device ? "dummy" : "no-such-driver", 1);
+        for (const bool ahead : {true, false}) {
+            SCOPED_TRACE(std::string(device ? "device" : "none") + (ahead ? ", ahead" : ""));
+            SdlSoundLibrary lib;
+            if (ahead) lib.openAhead();
+            const int handle = lib.dsInitialize(0);
+            if (!device) {
+                EXPECT_EQ(handle, 0);
+                continue;
+            }
+            ASSERT_NE(handle, 0);
+            auto image = wavegen::encodeWave(wavegen::komaClick());
+            const int b = lib.dsCreateDSB(handle, image.data(), image.size(), 3);
+            lib.dsPlay(b);
+            EXPECT_TRUE(lib.playing(b));
+        }
+    }
+    if (was)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "platform/qt/app_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
+#include <future>
 
 #include "platform/qt/pictures.h"
 
@@ -47,10 +50,57 @@ QImage drawAppIcon(int size) {
     return img;
 }
 
+namespace {
+
+using Drawn = std::array<QImage, kIconSizes.size()>;
+
+// Draws the icon when a size is asked for and keeps nothing for long: the
+// window system copies what it is given, and the sizes up to 512 pixels would
+// otherwise stay in memory for good. Every size is drawn ahead once, on a
+// thread, while the first window is being built; once that window has taken
+// them all, later ones are drawn when asked for.
+class AppIconEngine final : public QIconEngine {
+  public:
+    explicit AppIconEngine(std::shared_future<Drawn> ahead) : ahead_(std::move(ahead)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawImage(rect, take(std::min(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(take(std::max(1, std::min(size.width(), size.height()))));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kIconSizes) sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new AppIconEngine(ahead_); }
+    QString key() const override { return QStringLiteral("murokan-app-icon"); }
+
+  private:
+    // The icon at `side` pixels: the one drawn ahead while it is kept, else drawn now.
+    QImage take(int side) {
+        const auto* at = std::find(kIconSizes.begin(), kIconSizes.end(), side);
+        if (!ahead_.valid() || at == kIconSizes.end()) return drawAppIcon(side);
+        const auto i = static_cast<std::size_t>(at - kIconSizes.begin());
+        QImage img = ahead_.get()[i];
+        taken_ |= 1u << i;
+        if (taken_ == (1u << kIconSizes.size()) - 1) ahead_ = {};
+        return img;
+    }
+
+    std::shared_future<Drawn> ahead_;
+    unsigned taken_ = 0;  // bit i: size i was handed over
+};
+
+}  // namespace
+
 QIcon appIcon() {
-    QIcon icon;
-    for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(drawAppIcon(size)));
-    return icon;
+    const auto drawAll = [] {
+        Drawn drawn;
+        for (std::size_t i = 0; i < kIconSizes.size(); ++i) drawn[i] = drawAppIcon(kIconSizes[i]);
+        return drawn;
+    };
+    return QIcon(new AppIconEngine(std::async(std::launch::async, drawAll).share()));
 }
 
 }  // namespace murokan::platform

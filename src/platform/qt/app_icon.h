@@ -16,7 +16,8 @@ inline constexpr std::array<int, 8> kIconSizes = {16, 24, 32, 48, 64, 128, 256, 
 // transparent outside the rounded tile. Needs a QGuiApplication for the font.
 QImage drawAppIcon(int size);
 
-// The icon at every size of kIconSizes, for the window and its dialogs.
+// The icon at every size of kIconSizes, for the window and its dialogs: drawn
+// ahead on a thread of its own for the first window, then when asked for.
 QIcon appIcon();
 
 }  // namespace murokan::platform

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/qt/canvas_geometry.h"
+#include "platform/qt/large_image.h"
 #include "platform/qt/texture_noise.h"
 
 namespace murokan::platform {
@@ -37,7 +38,7 @@ QImage Backgrounds::paint(int code, const QRect& part) {
     if (whole_code_ != code) {
         whole_ = QImage();  // never two textures at once
         const QRect canvas(0, 0, W, H);
-        whole_ = QImage(canvas.size(), QImage::Format_RGB32);
+        whole_ = makeLargeImage(W, H, QImage::Format_RGB32);
         paintShapes(whole_, code, canvas);
         whole_code_ = code;
     }

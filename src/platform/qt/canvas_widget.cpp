@@ -1,5 +1,7 @@
 #include "platform/qt/canvas_widget.h"
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +43,18 @@ CanvasWidget::CanvasWidget(ImageCanvas& canvas, QWidget* parent)
     : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(250, 200);
+    release_.setSingleShot(true);
+    release_.setInterval(kReleaseAfterMs);
+    connect(&release_, &QTimer::timeout, this, [this] { rest(); });
+}
+
+void CanvasWidget::rest() {
+    if (dragging_) return;
+    scaled_ = QImage();
+    scaled_generation_ = ~0u;
+    canvas_.rest();
+    // What was made in the heap rather than mapped on its own goes back too.
+    malloc_trim(0);
 }
 
 CanvasPlacement CanvasWidget::placement() const {
@@ -82,6 +96,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintInto(p, size(), devicePixelRatioF());
     if (dragging_) paintDrag(p);
+    release_.start();
 }
 
 void CanvasWidget::endDrag() {

@@ -6,6 +6,7 @@
 
 #include "platform/qbcolor.h"
 #include "platform/qt/canvas_geometry.h"
+#include "platform/qt/large_image.h"
 
 namespace murokan::platform {
 
@@ -23,9 +24,11 @@ constexpr double kLineWidth = 4.0;
 }  // namespace
 
 ImageCanvas::ImageCanvas()
-    : image_(kCanvasPixelsW, kCanvasPixelsH, QImage::Format_RGB32),
+    : image_(makeLargeImage(kCanvasPixelsW, kCanvasPixelsH, QImage::Format_RGB32)),
       family_(Pictures::minchoFamily()) {
     image_.fill(toQColor(2));
+    // The title shows most of them; they are painted while the window is built.
+    pictures_.paintAhead();
 }
 
 void ImageCanvas::changed() {

@@ -31,6 +31,9 @@ class ImageCanvas : public Canvas {
     const QImage* dragImage();
 
     const QImage& image() const { return image_; }
+    // Lets go of what is painted again when needed (the stock pictures), for
+    // a window at rest; the drawing itself stays.
+    void rest() { pictures_.release(); }
     // Writes the canvas as a PNG; false when it cannot be written.
     bool savePng(const std::string& path) const;
     // Bumped by every drawing call, so a viewer knows when its copy is stale.

@@ -97,7 +97,24 @@ QString Pictures::minchoFamily() {
 
 Pictures::Pictures() : mincho_(minchoFamily()) {}
 
+void Pictures::paintAhead() {
+    if (ahead_.valid()) return;
+    ahead_ = std::async(std::launch::async, [] {
+        // The empty square, the vanish frames, the title and both sides' pieces.
+        Pictures painter;
+        for (int code : {0, 3, 4, -3}) painter.find(code);
+        for (int kind : {10, 11, 20, 21, 30, 31, 40, 41, 50, 60, 61, 70, 71, 80}) {
+            painter.find(kind);
+            painter.find(-kind);
+        }
+        return std::move(painter.cache_);
+    });
+}
+
 const QImage* Pictures::find(int code) {
+    if (ahead_.valid()) {
+        for (auto& [c, img] : ahead_.get()) cache_.try_emplace(c, std::move(img));
+    }
     if (auto it = cache_.find(code); it != cache_.end()) return &it->second;
     QImage img;
     // Pieces and vanish frames lie on the empty square's wood, painted once.

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <future>
 #include <map>
 
 class QPainter;
@@ -37,6 +38,12 @@ class Pictures {
     // backgrounds (5..9), which Backgrounds paints where they show.
     const QImage* find(int code);
 
+    // Starts painting every stock picture on a thread of its own, with fonts
+    // of its own; the first find() takes them over.
+    void paintAhead();
+    // Lets every picture go; each is painted again when next asked for.
+    void release() { cache_.clear(); }
+
     // The Mincho face of the window (IPA Mincho, else any Japanese face).
     static QString minchoFamily();
 
@@ -48,6 +55,7 @@ class Pictures {
 
     QFont mincho_;
     std::map<int, QImage> cache_;
+    std::future<std::map<int, QImage>> ahead_;
 };
 
 }  // namespace murokan::platform

@@ -12,6 +12,12 @@ namespace murokan::platform {
 namespace {
 
 constexpr int kChannels = 16;
+// The game's waves are 16-bit mono at 22050 Hz: mixed at that rate they need
+// no conversion, and the music stays the size of its file. 512 frames keep
+// the latency of the 1024 that 44100 Hz took.
+constexpr int kDeviceRate = 22050;
+constexpr int kDeviceChannels = 1;
+constexpr int kDeviceFrames = 512;
 // Waves at least this long are converted off the caller's thread: the music
 // takes tens of milliseconds to resample, the short effects next to nothing.
 constexpr std::size_t kConvertAside = 256 * 1024;
@@ -51,21 +57,42 @@ struct SdlSoundLibrary::Conversion {
 SdlSoundLibrary::SdlSoundLibrary() = default;
 
 SdlSoundLibrary::~SdlSoundLibrary() {
+    joinOpener();
     if (handle_ != 0) dsTerminate(handle_);
     stopConverter();
+    if (device_open_) {  // opened ahead but never taken
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+bool SdlSoundLibrary::openDevice() {
+    // SDL would otherwise take over SIGINT and SIGTERM, and since the game never
+    // reads SDL's event queue, Ctrl+C and kill would no longer end it.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(kChannels);
+    device_open_ = true;
+    return true;
+}
+
+void SdlSoundLibrary::openAhead() {
+    if (handle_ != 0 || device_open_ || opener_.joinable()) return;
+    opener_ = std::thread([this] { openDevice(); });
+}
+
+void SdlSoundLibrary::joinOpener() {
+    if (opener_.joinable()) opener_.join();
 }
 
 int SdlSoundLibrary::dsInitialize(std::intptr_t /*window*/) {
     if (handle_ != 0) return handle_;
-    // SDL would otherwise take over SIGINT and SIGTERM, and since the game never
-    // reads SDL's event queue, Ctrl+C and kill would no longer end it.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return 0;
-    }
-    Mix_AllocateChannels(kChannels);
+    joinOpener();
+    if (!device_open_ && !openDevice()) return 0;
     handle_ = next_handle_++;
     return handle_;
 }
@@ -226,6 +253,7 @@ void SdlSoundLibrary::dsTerminate(int handle) {
     buffers_.clear();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    device_open_ = false;
     handle_ = 0;
 }
 

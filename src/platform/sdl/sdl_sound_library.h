@@ -1,7 +1,10 @@
 // The game's small sound library over SDL2_mixer: buffers made from wave file
-// images, played once without blocking or looped until stopped. A long wave
-// (the music) is brought to the device's rate and channels on a thread of its
-// own, so that making its buffer does not hold up the window's first frame.
+// images, played once without blocking or looped until stopped. The device
+// mixes at the rate and channels of the game's own waves, so that they are
+// kept as their files hold them; a long wave of another format (the music) is
+// brought to the device's on a thread of its own, so that making its buffer
+// does not hold up the window's first frame. The device itself may be opened
+// ahead, on a thread, while the window is being built.
 #pragma once
 
 #include <condition_variable>
@@ -26,7 +29,11 @@ class SdlSoundLibrary : public SoundLibrary {
     // Frees every buffer and closes the audio device if still open.
     ~SdlSoundLibrary() override;
 
-    // Opens the audio device; 0 when there is none (then everything is silent).
+    // Starts opening the audio device on a thread of its own; the next
+    // dsInitialize takes its outcome instead of opening the device itself.
+    void openAhead();
+    // Opens the audio device (or takes the one openAhead opened); 0 when there
+    // is none (then everything is silent).
     int dsInitialize(std::intptr_t window) override;
     // Decodes the wave image into a buffer of its own (the image may be
     // released afterwards); 0 when the handle is not ours or the image is no
@@ -62,11 +69,18 @@ class SdlSoundLibrary : public SoundLibrary {
     void start(int buffer, int loops);
     void halt(Buffer& b);
     int add(Mix_Chunk* chunk);
+    // Opens SDL's audio and the mixer; false (and nothing left open) when
+    // there is no device.
+    bool openDevice();
+    // Waits for openAhead's thread, if one runs.
+    void joinOpener();
     // The converter thread's work, and its end (waits for it).
     void convertWaves();
     void stopConverter();
 
     int handle_ = 0;
+    bool device_open_ = false;  // written by openAhead's thread until joined
+    std::thread opener_;
     int next_handle_ = 1;
     int next_buffer_ = 1;
     std::map<int, Buffer> buffers_;
