@@ -25,13 +25,11 @@ struct Scored {
     int penalty = 0;  // for going round in circles
 };
 
-class LadderPlayer : public Player {
+class LadderPlayer : public SearchingPlayer {
   public:
     LadderPlayer(const SearchLimits& limits, const LevelStyle& style, const EvalWeights& weights,
                  PlayerScratch* scratch, unsigned seed)
-        : limits_(limits), style_(style), scratch_(scratch), seed_(seed), eval_(weights) {
-        fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights);
-    }
+        : SearchingPlayer(limits, weights, scratch), style_(style), seed_(seed), eval_(weights) {}
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
         const auto start = std::chrono::steady_clock::now();
@@ -65,13 +63,8 @@ class LadderPlayer : public Player {
         searcher().remember(after);
         return pick.move;
     }
-    void new_game() override { searcher().new_game(); }
-    int budget_ms() const override { return limits_.movetime_ms; }
-    bool thinks_long() const override { return true; }
-    Thought last_thought() const override { return last_; }
 
   private:
-    Searcher& searcher() { return *(scratch_ ? scratch_ : &own_)->searcher; }
 
     // Scores every move by a search of its position one depth after another,
     // up to the style's, from one budget shared by them all, and keeps the
@@ -166,13 +159,9 @@ class LadderPlayer : public Player {
         return scored_[chosen];
     }
 
-    SearchLimits limits_;
     LevelStyle style_;
-    PlayerScratch* scratch_;
-    PlayerScratch own_;
     unsigned seed_;
     Evaluator eval_;
-    Thought last_;
     MoveList roots_;
     MoveList replies_;
     std::vector<Scored> scored_;

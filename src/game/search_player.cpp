@@ -10,15 +10,9 @@ namespace murokan::players {
 
 namespace {
 
-class SearchPlayer : public Player {
+class SearchPlayer : public SearchingPlayer {
   public:
-    SearchPlayer(const SearchLimits& limits, const EvalWeights& weights, PlayerScratch* scratch)
-        : limits_(limits), scratch_(scratch) {
-        // Made here, on the caller's thread, rather than when it first thinks:
-        // the window's worker then only searches.
-        // A caller's searcher is kept while its table has the size wanted.
-        fitted_searcher(scratch_ ? *scratch_ : own_, limits_, weights);
-    }
+    using SearchingPlayer::SearchingPlayer;
 
     std::optional<Move> choose(const Position& p, const Thinking& how) override {
         const SearchResult r = searcher().search(p, limits_, how.stop);
@@ -30,18 +24,6 @@ class SearchPlayer : public Player {
         if (!r.found) return std::nullopt;
         return r.move;
     }
-    void new_game() override { searcher().new_game(); }
-    int budget_ms() const override { return limits_.movetime_ms; }
-    bool thinks_long() const override { return true; }
-    Thought last_thought() const override { return last_; }
-
-  private:
-    Searcher& searcher() { return *(scratch_ ? scratch_ : &own_)->searcher; }
-
-    SearchLimits limits_;
-    PlayerScratch* scratch_;
-    PlayerScratch own_;
-    Thought last_;
 };
 
 }  // namespace
