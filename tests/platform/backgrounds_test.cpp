@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/qt/canvas_geometry.h"
 #include "qt_test_app.h"
 
@@ -26,6 +28,31 @@ TEST(BackgroundsTest, ACellPaintedAloneIsThatPartOfTheWholeTexture) {
             EXPECT_EQ(alone.paint(code, part), texture.copy(part))
                 << "background " << code << " at " << part.x() << "," << part.y();
         }
+    }
+}
+
+// FNV-1a over the pixels, row by row.
+std::uint64_t digest(const QImage& img) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* row = img.constScanLine(y);
+        for (qsizetype i = 0; i < qsizetype(img.width()) * 4; ++i) h = (h ^ row[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+// The noise textures as players have always seen them: a faster painter
+// must not change one pixel.
+TEST(BackgroundsTest, TheNoiseTexturesKeepEveryPixel) {
+    test::ensureQtApp();
+    const QRect canvas(0, 0, kCanvasPixelsW, kCanvasPixelsH);
+    struct Case {
+        int code;
+        std::uint64_t digest;
+    };
+    for (const Case c : {Case{5, 9706790163462135430ull}, Case{6, 9584384002039450377ull}}) {
+        Backgrounds b;
+        EXPECT_EQ(digest(b.paint(c.code, canvas)), c.digest) << "background " << c.code;
     }
 }
 

@@ -3,7 +3,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/qt/canvas_geometry.h"
 #include "platform/qt/large_image.h"
@@ -25,24 +27,43 @@ std::uint32_t seedOf(int code) {
 }  // namespace
 
 QImage Backgrounds::paint(int code, const QRect& part) {
+    if (code != 5 && code != 6) return whole(code).copy(part);
+    QImage img(part.size(), QImage::Format_RGB32);
+    paintAt(img, {0, 0}, code, part);
+    return img;
+}
+
+void Backgrounds::paintOnto(QImage& canvas, int code, const QRect& part) {
+    paintAt(canvas, part.topLeft(), code, part);
+}
+
+void Backgrounds::paintAt(QImage& target, QPoint at, int code, const QRect& part) {
     if (code == 5 || code == 6) {
         whole_ = QImage();  // another background shows now
         whole_code_ = 0;
-        QImage img(part.size(), QImage::Format_RGB32);
-        paintNoise(img, code, part);
-        paintShapes(img, code, part);
-        return img;
+        paintNoise(target, at, code, part);
+        paintShapes(target, at, code, part);
+        return;
     }
+    const QImage& texture = whole(code);
+    const auto bytes = std::size_t(part.width()) * sizeof(QRgb);
+    for (int y = 0; y < part.height(); ++y) {
+        std::memcpy(target.scanLine(at.y() + y) + std::size_t(at.x()) * sizeof(QRgb),
+                    texture.constScanLine(part.top() + y) + std::size_t(part.left()) * sizeof(QRgb),
+                    bytes);
+    }
+}
+
+const QImage& Backgrounds::whole(int code) {
     // Qt's gradients and antialiased edges come out a shade apart when their
     // spans start elsewhere: these are painted whole, and kept while shown.
     if (whole_code_ != code) {
         whole_ = QImage();  // never two textures at once
-        const QRect canvas(0, 0, W, H);
         whole_ = makeLargeImage(W, H, QImage::Format_RGB32);
-        paintShapes(whole_, code, canvas);
+        paintShapes(whole_, {0, 0}, code, QRect(0, 0, W, H));
         whole_code_ = code;
     }
-    return whole_.copy(part);
+    return whole_;
 }
 
 const std::vector<std::uint32_t>& Backgrounds::rowStates(int code) {
@@ -60,25 +81,52 @@ const std::vector<std::uint32_t>& Backgrounds::rowStates(int code) {
     return states;
 }
 
-void Backgrounds::paintNoise(QImage& img, int code, const QRect& part) {
+void Backgrounds::paintNoise(QImage& target, QPoint at, int code, const QRect& part) {
     const std::vector<std::uint32_t>& states = rowStates(code);
-    for (int y = part.top(); y <= part.bottom(); ++y) {
-        Rng rng(states[std::size_t(y) * kMarks + part.left() / kStride]);
-        for (int x = part.left() / kStride * kStride; x < part.left(); ++x) rng.next();
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y - part.top()));
-        for (int x = part.left(); x <= part.right(); ++x) {
-            QRgb& px = line[x - part.left()];
-            if (code == 5) {  // green baize: dark green felt with fine fibres
-                const int n = int(rng.unit() * 22) - 11;
-                px = qRgb(clampByte(18 + n / 2), clampByte(98 + n), clampByte(44 + n / 2));
-            } else {  // tatami: straw weave
-                // Rush stems run across each mat; every other row is a little darker.
-                const int stem = ((y / 6) & 1) ? -12 : 0;
-                const int edge = (y % 6 == 0) ? -22 : 0;
+    // Each row's numbers follow one another, each a few steps after the last:
+    // rows are painted kLanes at a time, so that their chains run side by side.
+    constexpr int kLanes = 8;
+    std::vector<QRgb> spare(std::size_t(part.width()));  // for lanes past the part's last row
+    for (int y0 = part.top(); y0 <= part.bottom(); y0 += kLanes) {
+        std::uint32_t s[kLanes];
+        QRgb* line[kLanes];
+        int tint[kLanes];  // tatami: the row's darkening
+        for (int l = 0; l < kLanes; ++l) {
+            const int y = std::min(y0 + l, part.bottom());
+            Rng rng(states[std::size_t(y) * kMarks + part.left() / kStride]);
+            for (int x = part.left() / kStride * kStride; x < part.left(); ++x) rng.next();
+            s[l] = rng.state();
+            line[l] = y0 + l > part.bottom()
+                          ? spare.data()
+                          : reinterpret_cast<QRgb*>(target.scanLine(at.y() + y - part.top())) +
+                                at.x();
+            // Rush stems run across each mat; every other row is a little darker.
+            tint[l] = (((y / 6) & 1) ? -12 : 0) + ((y % 6 == 0) ? -22 : 0);
+        }
+        // unit() * k truncated, in integers: the same number, without the
+        // conversions to and from double that cost more than the rest.
+        const auto scaled = [](std::uint32_t r, std::uint32_t k) {
+            return int(((r & 0xffffff) * k) >> 24);
+        };
+        if (code == 5) {  // green baize: dark green felt with fine fibres
+            QRgb felt[22];
+            for (int n = -11; n <= 10; ++n) felt[n + 11] = qRgb(18 + n / 2, 98 + n, 44 + n / 2);
+            for (int i = 0; i < part.width(); ++i) {
+                for (int l = 0; l < kLanes; ++l) {
+                    s[l] = Rng::after(s[l]);
+                    line[l][i] = felt[scaled(s[l], 22)];
+                }
+            }
+            continue;
+        }
+        for (int i = 0; i < part.width(); ++i) {  // tatami: straw weave
+            const int x = part.left() + i;
+            for (int l = 0; l < kLanes; ++l) {
+                const int y = y0 + l;
                 const int weave = ((x / 40 + y / 6) % 2) ? 6 : -4;  // the binding threads
-                const int n = int(rng.unit() * 10) - 5;
-                const int d = stem + edge + weave + n;
-                px = qRgb(clampByte(196 + d), clampByte(188 + d), clampByte(112 + d / 2));
+                s[l] = Rng::after(s[l]);
+                const int d = tint[l] + weave + scaled(s[l], 10) - 5;
+                line[l][i] = qRgb(clampByte(196 + d), clampByte(188 + d), clampByte(112 + d / 2));
             }
         }
     }
@@ -86,11 +134,13 @@ void Backgrounds::paintNoise(QImage& img, int code, const QRect& part) {
 
 // Everything drawn with QPainter, in canvas coordinates; what lies outside the
 // part is clipped away.
-void Backgrounds::paintShapes(QImage& img, int code, const QRect& part) {
+void Backgrounds::paintShapes(QImage& target, QPoint at, int code, const QRect& part) {
     if (code == 5) return;
     Rng rng(seedOf(code));
-    QPainter p(&img);
-    p.translate(-part.topLeft());
+    QPainter p(&target);
+    const QRect into(at, part.size());
+    if (into != target.rect()) p.setClipRect(into);
+    p.translate(at - part.topLeft());
     switch (code) {
         case 6: {  // tatami: mats edged with dark cloth
             p.setPen(Qt::NoPen);

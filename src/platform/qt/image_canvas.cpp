@@ -41,10 +41,7 @@ void ImageCanvas::picture(int code, double x, double y) {
     if (Backgrounds::has(code)) {
         // The part of the whole-canvas texture under this cell.
         const QRect cell = QRect(px, py, kCellPixelsW, kCellPixelsH).intersected(image_.rect());
-        if (!cell.isEmpty()) {
-            QPainter p(&image_);
-            p.drawImage(cell.topLeft(), backgrounds_.paint(code, cell));
-        }
+        if (!cell.isEmpty()) backgrounds_.paintOnto(image_, code, cell);
         changed();
         return;
     }

@@ -10,11 +10,13 @@ namespace murokan::platform {
 class Rng {
   public:
     explicit Rng(std::uint32_t seed) : s_(seed) {}
-    std::uint32_t next() {
-        s_ ^= s_ << 13;
-        s_ ^= s_ >> 17;
-        s_ ^= s_ << 5;
-        return s_;
+    std::uint32_t next() { return s_ = after(s_); }
+    // The state that follows `s`.
+    static std::uint32_t after(std::uint32_t s) {
+        s ^= s << 13;
+        s ^= s >> 17;
+        s ^= s << 5;
+        return s;
     }
     // Uniform in 0..1.
     double unit() { return (next() & 0xffffff) / double(0x1000000); }
