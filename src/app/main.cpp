@@ -101,7 +101,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The desktop matches the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MUROKAN_APP_ID));
-    QApplication::setWindowIcon(murokan::platform::appIcon());
     murokan::platform::QtPlatform qt(sound);
     // 検討 and 棋譜解析: their panel beside the board, their thread, the
     // clipboard; made before Form1, which stops their work when it goes.
@@ -130,6 +129,8 @@ int main(int argc, char** argv) {
     }
     form.Form_Load();
     if (form.quit_requested()) return 0;
+    // The icon is drawn once the window shows; the title itself does not wait for it.
+    murokan::platform::IconAfterFirstFrame icon(qt.window().canvasWidget());
     // The window comes back where the user left it last time.
     const murokan::platform::WindowPlacement placement(
         murokan::platform::WindowPlacement::userFile());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -47,6 +48,26 @@ TEST(QtWindow, TheIconOffersEverySizeDrawnForThatSize) {
             EXPECT_EQ(got.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawAppIcon(size));
         }
     }
+}
+
+// The window shows without waiting for its icon; once its first frame is
+// painted, the game's own icon follows.
+TEST(QtWindow, TheIconFollowsTheFirstFrame) {
+    test::ensureQtApp();
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    IconAfterFirstFrame icon(window);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::windowIcon().isNull()) << "given before any frame";
+    window.show();
+    window.repaint();
+    QElapsedTimer waited;
+    waited.start();
+    while (QApplication::windowIcon().isNull() && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const QImage got = QApplication::windowIcon().pixmap(QSize(48, 48)).toImage();
+    EXPECT_EQ(got.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawAppIcon(48));
+    QApplication::setWindowIcon(QIcon());
 }
 
 TEST(QtWindow, MessageBoxesBreakLinesAtBareCarriageReturns) {

@@ -1,9 +1,13 @@
 #include "platform/qt/app_icon.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <future>
 
@@ -94,13 +98,48 @@ class AppIconEngine final : public QIconEngine {
 
 }  // namespace
 
+namespace {
+
+// Every size of the icon.
+Drawn drawAll() {
+    Drawn drawn;
+    for (std::size_t i = 0; i < kIconSizes.size(); ++i) drawn[i] = drawAppIcon(kIconSizes[i]);
+    return drawn;
+}
+
+}  // namespace
+
 QIcon appIcon() {
-    const auto drawAll = [] {
-        Drawn drawn;
-        for (std::size_t i = 0; i < kIconSizes.size(); ++i) drawn[i] = drawAppIcon(kIconSizes[i]);
-        return drawn;
-    };
     return QIcon(new AppIconEngine(std::async(std::launch::async, drawAll).share()));
+}
+
+IconAfterFirstFrame::IconAfterFirstFrame(QWidget& first) {
+    first.installEventFilter(this);
+}
+
+IconAfterFirstFrame::~IconAfterFirstFrame() {
+    if (drawing_.valid()) drawing_.wait();
+}
+
+bool IconAfterFirstFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // Once this frame is painted, not while it is.
+        QTimer::singleShot(0, this, [this] { startDrawing(); });
+    }
+    return false;
+}
+
+void IconAfterFirstFrame::startDrawing() {
+    drawing_ = std::async(std::launch::async, [this] {
+                   Drawn drawn = drawAll();
+                   // Handed over on the window's thread; drawing_ is set by then.
+                   QMetaObject::invokeMethod(
+                       this,
+                       [this] { QApplication::setWindowIcon(QIcon(new AppIconEngine(drawing_))); },
+                       Qt::QueuedConnection);
+                   return drawn;
+               }).share();
 }
 
 }  // namespace murokan::platform

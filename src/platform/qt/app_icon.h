@@ -5,7 +5,11 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QObject>
 #include <array>
+#include <future>
+
+class QWidget;
 
 namespace murokan::platform {
 
@@ -19,5 +23,24 @@ QImage drawAppIcon(int size);
 // The icon at every size of kIconSizes, for the window and its dialogs: drawn
 // ahead on a thread of its own for the first window, then when asked for.
 QIcon appIcon();
+
+// Gives the application its icon once `first` has painted its first frame,
+// drawn then on a thread of its own: neither the drawing nor the window
+// system's copy of every size comes before the player sees the window. A
+// window shown before that goes without an icon until it is given.
+class IconAfterFirstFrame : public QObject {
+  public:
+    explicit IconAfterFirstFrame(QWidget& first);
+    // Waits for a drawing still running.
+    ~IconAfterFirstFrame() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void startDrawing();
+
+    std::shared_future<std::array<QImage, kIconSizes.size()>> drawing_;
+};
 
 }  // namespace murokan::platform
