@@ -21,10 +21,11 @@ Games can be stepped through, reversed and saved to record files. The game
 speaks Japanese.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links, as dpkg-shlibdeps finds them, and the
-# Mincho face that the board's kanji are drawn in.
+# The libraries the program links, as dpkg-shlibdeps finds them, SDL2_mixer,
+# which it opens with the sound device rather than links, and the Mincho face
+# that the board's kanji are drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-mincho)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -1,11 +1,10 @@
 #include "platform/sdl/sdl_sound_library.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
+
+#include "platform/sdl/sdl_api.h"
 
 namespace murokan::platform {
 
@@ -27,23 +26,25 @@ constexpr std::size_t kConvertAside = 256 * 1024;
 // A wave read into SDL's memory, waiting to be brought to the device's format
 // the way SDL_mixer's own loader does it.
 struct SdlSoundLibrary::Conversion {
+    explicit Conversion(const SdlApi& sdl) : api(sdl) {}
+    const SdlApi& api;
     int buffer = 0;
     SDL_AudioCVT cvt{};
     Uint32 length = 0;  // bytes of the wave when no conversion is needed
 
-    ~Conversion() { SDL_free(cvt.buf); }
+    ~Conversion() { api.free(cvt.buf); }
     // The converted wave as a chunk the mixer frees with Mix_FreeChunk;
     // nullptr when the conversion fails.
     Mix_Chunk* convert() {
         if (cvt.needed) {
-            if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
+            if (api.ConvertAudio(&cvt) != 0) return nullptr;
             length = static_cast<Uint32>(cvt.len_cvt);
         }
         // The conversion needed room for its steps; the result keeps its own size.
         if (length > 0) {
-            if (auto* fit = static_cast<Uint8*>(SDL_realloc(cvt.buf, length))) cvt.buf = fit;
+            if (auto* fit = static_cast<Uint8*>(api.realloc(cvt.buf, length))) cvt.buf = fit;
         }
-        auto* chunk = static_cast<Mix_Chunk*>(SDL_calloc(1, sizeof(Mix_Chunk)));
+        auto* chunk = static_cast<Mix_Chunk*>(api.calloc(1, sizeof(Mix_Chunk)));
         if (!chunk) return nullptr;
         chunk->allocated = 1;
         chunk->abuf = cvt.buf;
@@ -61,21 +62,23 @@ SdlSoundLibrary::~SdlSoundLibrary() {
     if (handle_ != 0) dsTerminate(handle_);
     stopConverter();
     if (device_open_) {  // opened ahead but never taken
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        api_->CloseAudio();
+        api_->QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
 bool SdlSoundLibrary::openDevice() {
     // SDL would otherwise take over SIGINT and SIGTERM, and since the game never
     // reads SDL's event queue, Ctrl+C and kill would no longer end it.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    api_ = SdlApi::get();
+    if (!api_) return false;  // no SDL2_mixer: as with no device
+    api_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (api_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (api_->OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceFrames) != 0) {
+        api_->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(kChannels);
+    api_->AllocateChannels(kChannels);
     device_open_ = true;
     return true;
 }
@@ -108,15 +111,15 @@ int SdlSoundLibrary::dsCreateDSB(int handle, const std::uint8_t* image, std::siz
     if (handle == 0 || handle != handle_ || image == nullptr || size == 0) return 0;
     if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) return 0;
     // Both loaders decode into memory of their own, so the caller's image may go.
-    SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(size));
+    SDL_RWops* rw = api_->RWFromConstMem(image, static_cast<int>(size));
     if (!rw) return 0;
     if (size < kConvertAside || std::memcmp(image, "RIFF", std::min<std::size_t>(size, 4)) != 0) {
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
+        Mix_Chunk* chunk = api_->LoadWAV_RW_Mix(rw, 1);
         if (!chunk) return 0;
         const std::lock_guard lock(mutex_);
         return add(chunk);
     }
-    std::unique_ptr<Conversion> job = readWave(rw);
+    std::unique_ptr<Conversion> job = readWave(*api_, rw);
     if (!job) return 0;
     const std::lock_guard lock(mutex_);
     const int b = add(nullptr);
@@ -128,18 +131,19 @@ int SdlSoundLibrary::dsCreateDSB(int handle, const std::uint8_t* image, std::siz
     return b;
 }
 
-std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(SDL_RWops* rw) {
+std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(const SdlApi& api,
+                                                                     SDL_RWops* rw) {
     SDL_AudioSpec wave_format{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &wave_format, &data, &length)) return nullptr;
+    if (!api.LoadWAV_RW(rw, 1, &wave_format, &data, &length)) return nullptr;
     int freq = 0, channels = 0;
     Uint16 format = 0;
-    Mix_QuerySpec(&freq, &format, &channels);
-    auto job = std::make_unique<Conversion>();
-    if (SDL_BuildAudioCVT(&job->cvt, wave_format.format, wave_format.channels, wave_format.freq, format,
+    api.QuerySpec(&freq, &format, &channels);
+    auto job = std::make_unique<Conversion>(api);
+    if (api.BuildAudioCVT(&job->cvt, wave_format.format, wave_format.channels, wave_format.freq, format,
                           static_cast<Uint8>(channels), freq) < 0) {
-        SDL_FreeWAV(data);
+        api.FreeWAV(data);
         return nullptr;
     }
     if (!job->cvt.needed) {
@@ -151,13 +155,13 @@ std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(SDL_RWops
     const Uint32 frame = ((wave_format.format & 0xFF) / 8) * wave_format.channels;
     job->cvt.len = static_cast<int>(length & ~(frame - 1));
     job->cvt.buf = static_cast<Uint8*>(
-        SDL_calloc(1, static_cast<std::size_t>(job->cvt.len) * job->cvt.len_mult));
+        api.calloc(1, static_cast<std::size_t>(job->cvt.len) * job->cvt.len_mult));
     if (!job->cvt.buf) {
-        SDL_FreeWAV(data);
+        api.FreeWAV(data);
         return nullptr;
     }
-    SDL_memcpy(job->cvt.buf, data, static_cast<std::size_t>(job->cvt.len));
-    SDL_FreeWAV(data);
+    std::memcpy(job->cvt.buf, data, static_cast<std::size_t>(job->cvt.len));
+    api.FreeWAV(data);
     return job;
 }
 
@@ -175,7 +179,7 @@ void SdlSoundLibrary::convertWaves() {
         const std::lock_guard lock(mutex_);
         auto it = buffers_.find(job->buffer);
         if (it == buffers_.end()) {  // freed meanwhile
-            if (chunk) Mix_FreeChunk(chunk);
+            if (chunk) api_->FreeChunk(chunk);
         } else if (!chunk) {  // a wave SDL cannot convert is silence, as one it cannot read
             buffers_.erase(it);
         } else {
@@ -199,8 +203,9 @@ void SdlSoundLibrary::halt(Buffer& b) {
     b.pending_loops = kNoPlay;
     // Only stop the channel if it still plays this buffer; it may have been
     // taken over by another sound since.
-    if (b.chunk && b.channel >= 0 && Mix_Playing(b.channel) && Mix_GetChunk(b.channel) == b.chunk)
-        Mix_HaltChannel(b.channel);
+    if (b.chunk && b.channel >= 0 && api_->Playing(b.channel) &&
+        api_->GetChunk(b.channel) == b.chunk)
+        api_->HaltChannel(b.channel);
     b.channel = -1;
 }
 
@@ -214,7 +219,7 @@ void SdlSoundLibrary::start(int buffer, int loops) {
         it->second.pending_loops = loops;
         return;
     }
-    it->second.channel = Mix_PlayChannel(-1, it->second.chunk, loops);
+    it->second.channel = api_->PlayChannelTimed(-1, it->second.chunk, loops, -1);
 }
 
 void SdlSoundLibrary::dsPlay(int buffer) {
@@ -238,7 +243,7 @@ void SdlSoundLibrary::dsFree(int buffer) {
     auto it = buffers_.find(buffer);
     if (it == buffers_.end()) return;
     halt(it->second);
-    if (it->second.chunk) Mix_FreeChunk(it->second.chunk);
+    if (it->second.chunk) api_->FreeChunk(it->second.chunk);
     buffers_.erase(it);
 }
 
@@ -246,13 +251,13 @@ void SdlSoundLibrary::dsTerminate(int handle) {
     if (handle == 0 || handle != handle_) return;
     stopConverter();
     const std::lock_guard lock(mutex_);
-    Mix_HaltChannel(-1);
+    api_->HaltChannel(-1);
     for (auto& [n, b] : buffers_) {
-        if (b.chunk) Mix_FreeChunk(b.chunk);
+        if (b.chunk) api_->FreeChunk(b.chunk);
     }
     buffers_.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    api_->CloseAudio();
+    api_->QuitSubSystem(SDL_INIT_AUDIO);
     device_open_ = false;
     handle_ = 0;
 }
@@ -261,7 +266,8 @@ bool SdlSoundLibrary::playing(int buffer) const {
     const std::lock_guard lock(mutex_);
     auto it = buffers_.find(buffer);
     if (it == buffers_.end() || it->second.channel < 0) return false;
-    return Mix_Playing(it->second.channel) && Mix_GetChunk(it->second.channel) == it->second.chunk;
+    return api_->Playing(it->second.channel) &&
+           api_->GetChunk(it->second.channel) == it->second.chunk;
 }
 
 std::size_t SdlSoundLibrary::bufferCount() const {

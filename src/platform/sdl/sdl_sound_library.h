@@ -1,4 +1,4 @@
-// The game's small sound library over SDL2_mixer: buffers made from wave file
+// The game's small sound library over SDL2_mixer (opened, not linked): buffers made from wave file
 // images, played once without blocking or looped until stopped. The device
 // mixes at the rate and channels of the game's own waves, so that they are
 // kept as their files hold them; a long wave of another format (the music) is
@@ -20,6 +20,8 @@ struct Mix_Chunk;
 struct SDL_RWops;
 
 namespace murokan::platform {
+
+struct SdlApi;
 
 class SdlSoundLibrary : public SoundLibrary {
   public:
@@ -64,7 +66,7 @@ class SdlSoundLibrary : public SoundLibrary {
     struct Conversion;
     // Reads a RIFF wave image and prepares its conversion to the open
     // device's format; nullptr when SDL cannot read it.
-    static std::unique_ptr<Conversion> readWave(SDL_RWops* rw);
+    static std::unique_ptr<Conversion> readWave(const SdlApi& api, SDL_RWops* rw);
     // The caller holds mutex_.
     void start(int buffer, int loops);
     void halt(Buffer& b);
@@ -78,6 +80,8 @@ class SdlSoundLibrary : public SoundLibrary {
     void convertWaves();
     void stopConverter();
 
+    // SDL's functions once the device is opened; nullptr before.
+    const SdlApi* api_ = nullptr;  // written by openAhead's thread until joined
     int handle_ = 0;
     bool device_open_ = false;  // written by openAhead's thread until joined
     std::thread opener_;
