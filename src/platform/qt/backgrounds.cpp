@@ -24,6 +24,35 @@ std::uint32_t seedOf(int code) {
     return static_cast<std::uint32_t>(1000 + code);
 }
 
+// A number of the generator's steps taken at once. A step only shifts and
+// exclusive-ors bits, so the state after n steps is the exclusive-or of what
+// n steps make of each bit set now: looked up a byte at a time.
+class Jump {
+  public:
+    explicit Jump(int steps) {
+        std::uint32_t bit_after[32];
+        for (int b = 0; b < 32; ++b) {
+            bit_after[b] = 1u << b;
+            for (int i = 0; i < steps; ++i) bit_after[b] = Rng::after(bit_after[b]);
+        }
+        for (int k = 0; k < 4; ++k) {
+            for (unsigned v = 0; v < 256; ++v) {
+                std::uint32_t t = 0;
+                for (int i = 0; i < 8; ++i)
+                    if (v & (1u << i)) t ^= bit_after[8 * k + i];
+                table_[k][v] = t;
+            }
+        }
+    }
+    std::uint32_t operator()(std::uint32_t s) const {
+        return table_[0][s & 255] ^ table_[1][(s >> 8) & 255] ^ table_[2][(s >> 16) & 255] ^
+               table_[3][s >> 24];
+    }
+
+  private:
+    std::uint32_t table_[4][256];
+};
+
 }  // namespace
 
 QImage Backgrounds::paint(int code, const QRect& part) {
@@ -69,13 +98,13 @@ const QImage& Backgrounds::whole(int code) {
 const std::vector<std::uint32_t>& Backgrounds::rowStates(int code) {
     std::vector<std::uint32_t>& states = row_states_[code];
     if (states.empty()) {
-        Rng rng(seedOf(code));
+        // From one mark to the next, and from a row's last mark to the next row.
+        const Jump stride(kStride), tail(W - (kMarks - 1) * kStride);
         states.resize(std::size_t{H} * kMarks);
-        for (int y = 0; y < H; ++y) {
-            for (int x = 0; x < W; ++x) {
-                if (x % kStride == 0) states[std::size_t(y) * kMarks + x / kStride] = rng.state();
-                rng.next();
-            }
+        std::uint32_t s = seedOf(code);
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            states[i] = s;
+            s = (i + 1) % kMarks ? stride(s) : tail(s);
         }
     }
     return states;
