@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <atomic>
 #include <future>
 
 #include "platform/qt/pictures.h"
@@ -100,17 +101,19 @@ class AppIconEngine final : public QIconEngine {
 
 namespace {
 
-// Every size of the icon.
-Drawn drawAll() {
+// Every size of the icon, smallest first; those left when `stop` is set
+// stay empty.
+Drawn drawAll(const std::atomic<bool>* stop = nullptr) {
     Drawn drawn;
-    for (std::size_t i = 0; i < kIconSizes.size(); ++i) drawn[i] = drawAppIcon(kIconSizes[i]);
+    for (std::size_t i = 0; i < kIconSizes.size() && !(stop && *stop); ++i)
+        drawn[i] = drawAppIcon(kIconSizes[i]);
     return drawn;
 }
 
 }  // namespace
 
 QIcon appIcon() {
-    return QIcon(new AppIconEngine(std::async(std::launch::async, drawAll).share()));
+    return QIcon(new AppIconEngine(std::async(std::launch::async, [] { return drawAll(); }).share()));
 }
 
 IconAfterFirstFrame::IconAfterFirstFrame(QWidget& first) {
@@ -118,6 +121,8 @@ IconAfterFirstFrame::IconAfterFirstFrame(QWidget& first) {
 }
 
 IconAfterFirstFrame::~IconAfterFirstFrame() {
+    // A game that ends at once does not wait for the larger sizes.
+    stop_ = true;
     if (drawing_.valid()) drawing_.wait();
 }
 
@@ -132,7 +137,8 @@ bool IconAfterFirstFrame::eventFilter(QObject* watched, QEvent* event) {
 
 void IconAfterFirstFrame::startDrawing() {
     drawing_ = std::async(std::launch::async, [this] {
-                   Drawn drawn = drawAll();
+                   Drawn drawn = drawAll(&stop_);
+                   if (stop_) return drawn;
                    // Handed over on the window's thread; drawing_ is set by then.
                    QMetaObject::invokeMethod(
                        this,

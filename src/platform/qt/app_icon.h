@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QObject>
 #include <array>
+#include <atomic>
 #include <future>
 
 class QWidget;
@@ -31,7 +32,7 @@ QIcon appIcon();
 class IconAfterFirstFrame : public QObject {
   public:
     explicit IconAfterFirstFrame(QWidget& first);
-    // Waits for a drawing still running.
+    // Waits for a drawing still running, which stops after the size it draws.
     ~IconAfterFirstFrame() override;
 
   protected:
@@ -40,6 +41,7 @@ class IconAfterFirstFrame : public QObject {
   private:
     void startDrawing();
 
+    std::atomic<bool> stop_ = false;
     std::shared_future<std::array<QImage, kIconSizes.size()>> drawing_;
 };
 
