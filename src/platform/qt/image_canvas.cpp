@@ -26,7 +26,7 @@ constexpr double kLineWidth = 4.0;
 ImageCanvas::ImageCanvas()
     : image_(makeLargeImage(kCanvasPixelsW, kCanvasPixelsH, QImage::Format_RGB32)),
       family_(Pictures::minchoFamily()) {
-    image_.fill(toQColor(2));
+    filled_ = std::async(std::launch::async, [this] { image_.fill(toQColor(2)); });
     // The title shows most of them; they are painted while the window is built.
     pictures_.paintAhead();
 }
@@ -37,6 +37,7 @@ void ImageCanvas::changed() {
 }
 
 void ImageCanvas::picture(int code, double x, double y) {
+    awaitFill();
     const int px = twipsToPixel(x), py = twipsToPixel(y);
     if (Backgrounds::has(code)) {
         // The part of the whole-canvas texture under this cell.
@@ -56,6 +57,7 @@ void ImageCanvas::picture(int code, double x, double y) {
 void ImageCanvas::text(double x, double y, std::string_view utf8, double size, int colour,
                        bool bold) {
     if (utf8.empty()) return;
+    awaitFill();
     QFont f(family_);
     // A point is 20 twips; a canvas pixel is 4 twips.
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(size * 20.0 / kTwipsPerPixel))));
@@ -80,6 +82,7 @@ void ImageCanvas::text(double x, double y, std::string_view utf8, double size, i
 }
 
 void ImageCanvas::rectangle(double x1, double y1, double x2, double y2, int colour) {
+    awaitFill();
     QPainter p(&image_);
     QPen pen(toQColor(colour), kLineWidth);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -103,7 +106,7 @@ const QImage* ImageCanvas::dragImage() {
 }
 
 bool ImageCanvas::savePng(const std::string& path) const {
-    return image_.save(QString::fromStdString(path), "PNG");
+    return image().save(QString::fromStdString(path), "PNG");
 }
 
 }  // namespace murokan::platform

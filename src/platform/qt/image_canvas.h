@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <functional>
+#include <future>
 #include <string>
 
 #include "platform/platform.h"
@@ -30,7 +31,10 @@ class ImageCanvas : public Canvas {
     // The picture a drag shows now, at canvas resolution; nullptr for none.
     const QImage* dragImage();
 
-    const QImage& image() const { return image_; }
+    const QImage& image() const {
+        awaitFill();
+        return image_;
+    }
     // Lets go of what is painted again when needed (the stock pictures), for
     // a window at rest; the drawing itself stays.
     void rest() { pictures_.release(); }
@@ -44,8 +48,16 @@ class ImageCanvas : public Canvas {
 
   private:
     void changed();
+    // Waits for the fill the constructor started, once.
+    void awaitFill() const {
+        if (filled_.valid()) filled_.get();
+    }
 
     QImage image_;
+    // Filling 20 MB first touches every page of it, which costs the thread
+    // that does it several times the filling: done on a thread of its own
+    // while the window is built, and waited for by the first drawing.
+    mutable std::future<void> filled_;
     Pictures pictures_;
     Backgrounds backgrounds_;
     QString family_;
