@@ -95,10 +95,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     murokan::app::enter_working_folder();
-    // The audio device opens while Qt starts, not after it.
     murokan::platform::SdlSoundLibrary sound;
-    sound.openAhead();
     QApplication app(argc, argv);
+    // The audio device opens while the window is built, not after it; not
+    // while Qt starts, as opening SDL2_mixer's libraries would hold up the
+    // loading of Qt's own plugins.
+    sound.openAhead();
     // The desktop matches the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MUROKAN_APP_ID));
     murokan::platform::QtPlatform qt(sound);
