@@ -113,7 +113,8 @@ Drawn drawAll(const std::atomic<bool>* stop = nullptr) {
 }  // namespace
 
 QIcon appIcon() {
-    return QIcon(new AppIconEngine(std::async(std::launch::async, [] { return drawAll(); }).share()));
+    return QIcon(
+        new AppIconEngine(std::async(std::launch::async, [] { return drawAll(); }).share()));
 }
 
 IconAfterFirstFrame::IconAfterFirstFrame(QWidget& first) {
@@ -136,16 +137,16 @@ bool IconAfterFirstFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void IconAfterFirstFrame::startDrawing() {
-    drawing_ = std::async(std::launch::async, [this] {
-                   Drawn drawn = drawAll(&stop_);
-                   if (stop_) return drawn;
-                   // Handed over on the window's thread; drawing_ is set by then.
-                   QMetaObject::invokeMethod(
-                       this,
-                       [this] { QApplication::setWindowIcon(QIcon(new AppIconEngine(drawing_))); },
-                       Qt::QueuedConnection);
-                   return drawn;
-               }).share();
+    drawing_ =
+        std::async(std::launch::async, [this] {
+            Drawn drawn = drawAll(&stop_);
+            if (stop_) return drawn;
+            // Handed over on the window's thread; drawing_ is set by then.
+            QMetaObject::invokeMethod(
+                this, [this] { QApplication::setWindowIcon(QIcon(new AppIconEngine(drawing_))); },
+                Qt::QueuedConnection);
+            return drawn;
+        }).share();
 }
 
 }  // namespace murokan::platform

@@ -125,10 +125,10 @@ void Backgrounds::paintNoise(QImage& target, QPoint at, int code, const QRect& p
             Rng rng(states[std::size_t(y) * kMarks + part.left() / kStride]);
             for (int x = part.left() / kStride * kStride; x < part.left(); ++x) rng.next();
             s[l] = rng.state();
-            line[l] = y0 + l > part.bottom()
-                          ? spare.data()
-                          : reinterpret_cast<QRgb*>(target.scanLine(at.y() + y - part.top())) +
-                                at.x();
+            line[l] =
+                y0 + l > part.bottom()
+                    ? spare.data()
+                    : reinterpret_cast<QRgb*>(target.scanLine(at.y() + y - part.top())) + at.x();
             // Rush stems run across each mat; every other row is a little darker.
             tint[l] = (((y / 6) & 1) ? -12 : 0) + ((y % 6 == 0) ? -22 : 0);
         }

@@ -132,7 +132,7 @@ int SdlSoundLibrary::dsCreateDSB(int handle, const std::uint8_t* image, std::siz
 }
 
 std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(const SdlApi& api,
-                                                                     SDL_RWops* rw) {
+                                                                       SDL_RWops* rw) {
     SDL_AudioSpec wave_format{};
     Uint8* data = nullptr;
     Uint32 length = 0;
@@ -141,8 +141,8 @@ std::unique_ptr<SdlSoundLibrary::Conversion> SdlSoundLibrary::readWave(const Sdl
     Uint16 format = 0;
     api.QuerySpec(&freq, &format, &channels);
     auto job = std::make_unique<Conversion>(api);
-    if (api.BuildAudioCVT(&job->cvt, wave_format.format, wave_format.channels, wave_format.freq, format,
-                          static_cast<Uint8>(channels), freq) < 0) {
+    if (api.BuildAudioCVT(&job->cvt, wave_format.format, wave_format.channels, wave_format.freq,
+                          format, static_cast<Uint8>(channels), freq) < 0) {
         api.FreeWAV(data);
         return nullptr;
     }
