@@ -30,7 +30,7 @@ done <<'TABLE'
 --seed -1
 --adjudicate 501
 --games 2x
---a-margin 2001
+--a-margin 20001
 --b-candidates 0
 --a-choice-depth 9
 TABLE
