@@ -1,7 +1,8 @@
 // LEVEL4-9: the searching computer held back the way a person of its
 // strength plays. Every move is scored by a shallow search of the position it
 // leads to, all of them at one depth; the player then picks among the best few with a random margin,
-// but never one that lets its king be taken at once when another does not.
+// but never one that lets its king be taken at once, by the other side or by
+// its own strike, when another does not.
 #include <algorithm>
 #include <chrono>
 #include <memory>
@@ -43,9 +44,16 @@ class LadderPlayer : public SearchingPlayer {
             const Move& m = roots_.moves[i];
             Position child = p;
             make_move(child, m);
-            if (child.shuukyoku != 0) {  // it takes the king: no person misses that
+            if (child.shuukyoku == p.teban) {  // it takes the king: no person misses that
                 finish(start, kMate);
                 return m;
+            }
+            // Its own strike can sandwich its own king: the game is lost on
+            // the spot, which no person does while another move stands.
+            if (child.shuukyoku != 0) {
+                scored_.push_back(Scored{m, -kMate, true, 0});
+                children_.push_back(child);
+                continue;
             }
             // Back where it stood after one of its own moves: going round in
             // circles only runs the game to its 500-ply draw, so such a move

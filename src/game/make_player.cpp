@@ -25,7 +25,10 @@ std::unique_ptr<Player> make_player(int level, const PlayerOptions& o) {
     }
     if (level < kFirstSearchLevel || level > kLastLevel) return nullptr;
     const SearchLimits limits = level_search_limits(level, o);
-    const LevelStyle style = level_style(level);
+    LevelStyle style = level_style(level);
+    if (o.choice_depth) style.depth = *o.choice_depth;
+    if (o.margin) style.margin = *o.margin;
+    if (o.candidates) style.candidates = *o.candidates;
     if (style.margin > 0) return players::ladder(limits, style, o.weights, o.scratch, o.seed);
     return players::searcher(limits, o.weights, o.scratch);
 }

@@ -52,6 +52,10 @@ struct PlayerOptions {
     std::optional<std::int64_t> nodes;
     std::optional<int> depth;
     std::optional<int> contempt;
+    // A searching level's way of choosing (LevelStyle), for measuring others:
+    // how deep each move is scored, the margin and the number of candidates.
+    // A margin of 0 plays the searcher's own choice.
+    std::optional<int> choice_depth, margin, candidates;
     EvalWeights weights;
     unsigned seed = 1;                 // the random player's and LEVEL4-9's draws
     PlayerScratch* scratch = nullptr;  // null: the player keeps its own

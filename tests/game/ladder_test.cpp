@@ -25,20 +25,25 @@ bool king_can_be_taken(const Position& g) {
     for (const Move& r : replies) {
         Position after = g;
         make_move(after, r);
-        if (after.shuukyoku != 0) return true;
+        if (after.shuukyoku == g.teban) return true;
     }
     return false;
+}
+
+// True when the side to move of g, playing m, wins at once or keeps its king
+// for a ply: neither its own strike nor the reply takes it.
+bool keeps_the_king(const Position& g, const Move& m) {
+    Position after = g;
+    make_move(after, m);
+    return after.shuukyoku == g.teban || (after.shuukyoku == 0 && !king_can_be_taken(after));
 }
 
 // True when some move of the side to move of g keeps its king for a ply.
 bool some_move_keeps_the_king(const Position& g) {
     MoveList moves;
     generate_moves(g, moves);
-    for (const Move& m : moves) {
-        Position after = g;
-        make_move(after, m);
-        if (after.shuukyoku != 0 || !king_can_be_taken(after)) return true;
-    }
+    for (const Move& m : moves)
+        if (keeps_the_king(g, m)) return true;
     return false;
 }
 
@@ -80,13 +85,37 @@ TEST(LadderTest, ALevelNeverGivesItsKingAwayWhenAMoveKeepsIt) {
                     continue;
                 }
                 if (ours && some_move_keeps_the_king(game.position())) {
-                    Position after = game.position();
-                    make_move(after, *m);
-                    EXPECT_TRUE(after.shuukyoku != 0 || !king_can_be_taken(after))
+                    EXPECT_TRUE(keeps_the_king(game.position(), *m))
                         << "LEVEL" << level << " " << format_sfen(game.position()) << " "
                         << format_usi_move(*m);
                 }
                 ASSERT_TRUE(game.play(*m));
+            }
+        }
+    }
+}
+
+// Positions where a move's own strike sandwiches the mover's king (the gold
+// from 5g to 5h drives the king at 5i into the edge), taken from a game that
+// LEVEL4 lost so. Every level keeps its king, whatever the seed.
+TEST(LadderTest, NoLevelStrikesItsOwnKingOffTheBoard) {
+    const char* const positions[] = {
+        "l2grgsnl/1+P5k1/n1pp1pp1p/1p4P2/9/9/PP1SGP1PP/1B4SR1/LNPGK2NL b BS4P 13",
+    };
+    for (const char* sfen : positions) {
+        const GameState start = from_sfen(sfen);
+        Move own_goal;
+        ASSERT_EQ(parse_usi_move("5g5h", start, own_goal), nullptr);
+        ASSERT_FALSE(keeps_the_king(start, own_goal)) << sfen;
+        for (int level = kFirstSearchLevel; level <= kLastLevel; ++level) {
+            for (unsigned seed : {1u, 2u, 3u}) {
+                PlayerOptions o;
+                o.nodes = 3000;
+                o.seed = seed;
+                const std::optional<Move> m = make_player(level, o)->choose(start);
+                ASSERT_TRUE(m.has_value());
+                EXPECT_TRUE(keeps_the_king(start, *m))
+                    << "LEVEL" << level << " seed " << seed << " " << format_usi_move(*m);
             }
         }
     }

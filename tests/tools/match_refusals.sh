@@ -30,5 +30,8 @@ done <<'TABLE'
 --seed -1
 --adjudicate 501
 --games 2x
+--a-margin 20001
+--b-candidates 0
+--a-choice-depth 9
 TABLE
 exit $failed

@@ -18,9 +18,8 @@ std::vector<std::string> ladder_players() {
     return names;
 }
 
-// A searching player's node budget in a ladder run: its level's own, which
-// is what it spends in its clock on this machine, or for the top and REF5,
-// whose clock is 2 s, the nodes those 2 s buy here (`top_nodes`). Budgets
+// A searching player's node budget in a ladder run: its level's own, or for
+// the top and REF5, whose clock is 2 s, the stand-in `top_nodes`. Budgets
 // alone make the run the same on any machine.
 PlayerOptions ladder_options(const std::string& name, std::int64_t top_nodes, unsigned seed) {
     PlayerOptions p;

@@ -4,7 +4,8 @@
 //   murokan-match --a LEVEL4 --b LEVEL3 --games N [--movetime MS] [--nodes N]
 //                 [--seed S] [--first F] [--jobs J] [--opening-plies K] [--verbose 1]
 //                 [--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C]
-//                 [--a-eval k=v,...] (and the same for --b)
+//                 [--a-eval k=v,...] [--a-choice-depth D] [--a-margin M]
+//                 [--a-candidates C] (and the same for --b)
 //
 // Players: LEVEL1..LEVEL10, RANDOM, REF5, BASELINE2. --movetime and --nodes bound every
 // searching player (LEVEL4-10, REF5) that has no bound of its own; a node

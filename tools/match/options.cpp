@@ -56,6 +56,16 @@ constexpr Numeric kNumerics[] = {
      [](Parsed& p, long long v) { p.o.a_opts.contempt = static_cast<int>(v); }},
     {"--b-contempt", 0, 2000,
      [](Parsed& p, long long v) { p.o.b_opts.contempt = static_cast<int>(v); }},
+    {"--a-choice-depth", 0, 8,
+     [](Parsed& p, long long v) { p.o.a_opts.choice_depth = static_cast<int>(v); }},
+    {"--b-choice-depth", 0, 8,
+     [](Parsed& p, long long v) { p.o.b_opts.choice_depth = static_cast<int>(v); }},
+    {"--a-margin", 0, 20000, [](Parsed& p, long long v) { p.o.a_opts.margin = static_cast<int>(v); }},
+    {"--b-margin", 0, 20000, [](Parsed& p, long long v) { p.o.b_opts.margin = static_cast<int>(v); }},
+    {"--a-candidates", 1, 1000,
+     [](Parsed& p, long long v) { p.o.a_opts.candidates = static_cast<int>(v); }},
+    {"--b-candidates", 1, 1000,
+     [](Parsed& p, long long v) { p.o.b_opts.candidates = static_cast<int>(v); }},
 };
 
 // Evaluation weights: a percentage, and points (either sign) for everything
@@ -70,7 +80,7 @@ constexpr long long kMaxWeight = 2000;
                  "[--nodes N] [--seed S] [--first F] [--jobs J] [--opening-plies K] "
                  "[--adjudicate P] "
                  "[--a-movetime MS] [--a-nodes N] [--a-depth D] [--a-contempt C] "
-                 "[--a-eval k=v,...] "
+                 "[--a-eval k=v,...] [--a-choice-depth D] [--a-margin M] [--a-candidates C] "
                  "(and the same for --b)\n       murokan-match --ladder [--games N] [--nodes N] "
                  "[--seed S] [--jobs J] [--adjudicate P]\n"
                  "--adjudicate P: a game is a draw after P plies, or when a position stands "
