@@ -1,8 +1,8 @@
 // The ladder's rungs. A tiny search already wins nearly every game against
 // LEVEL3, so the lowest searching levels are held back by choosing among
 // their best few moves within a margin that narrows level by level, over a
-// search that deepens with them; none of them ever gives its king away at
-// once when it need not. Node budgets, not clocks, make the levels what they
+// search two plies deep; none of them ever gives its king away at once when
+// it need not. Above them the searcher plays its own choice on a budget. Node budgets, not clocks, make the levels what they
 // are, so that a match played on node budgets alone measures them as they
 // play in the window, on any machine.
 #include "ai/engine_levels.h"

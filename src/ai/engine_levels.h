@@ -1,5 +1,5 @@
 // The budgets of the searching levels. LEVEL1-3 are the one-ply computer of
-// search.h; LEVEL4-10 search with the searcher of engine.h, LEVEL4-9 held
+// search.h; LEVEL4-10 search with the searcher of engine.h, LEVEL4-7 held
 // back the way a person of their strength plays (game/ladder_player.cpp).
 #pragma once
 

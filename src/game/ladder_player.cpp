@@ -1,4 +1,4 @@
-// LEVEL4-9: the searching computer held back the way a person of its
+// LEVEL4-7: the searching computer held back the way a person of its
 // strength plays. Every move is scored by a shallow search of the position it
 // leads to, all of them at one depth; the player then picks among the best few with a random margin,
 // but never one that lets its king be taken at once, by the other side or by

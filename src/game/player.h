@@ -57,7 +57,7 @@ struct PlayerOptions {
     // A margin of 0 plays the searcher's own choice.
     std::optional<int> choice_depth, margin, candidates;
     EvalWeights weights;
-    unsigned seed = 1;                 // the random player's and LEVEL4-9's draws
+    unsigned seed = 1;                 // the random player's and LEVEL4-7's draws
     PlayerScratch* scratch = nullptr;  // null: the player keeps its own
 };
 

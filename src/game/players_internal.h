@@ -49,7 +49,7 @@ class SearchingPlayer : public Player {
     PlayerScratch own_;
 };
 
-// LEVEL4-9: every move scored by a search of `style.depth` plies within
+// LEVEL4-7: every move scored by a search of `style.depth` plies within
 // `limits`, one of the best few played as `style` says, drawn by `seed`.
 std::unique_ptr<Player> ladder(const SearchLimits& limits, const LevelStyle& style,
                                const EvalWeights& weights, PlayerScratch* scratch, unsigned seed);
