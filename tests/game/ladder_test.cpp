@@ -2,6 +2,7 @@
 // over their king when they need not, and a seed replays their games.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,29 @@ TEST(LadderTest, TheSameSeedPlaysTheSameMoves) {
             EXPECT_NE(self_play(level, 12, kStart, 12), a);
         }
     }
+}
+
+// The way of choosing that a caller sets (the match tool measures levels so
+// before they are made) is the one played: a loose level held to margin 0
+// plays the searcher's own move, and a searching level given a margin plays
+// loosely, a seed changing its move.
+TEST(LadderTest, AChoiceGivenByTheCallerIsTheOnePlayed) {
+    const GameState start = from_sfen(kStart);
+    const auto move_of = [&](int level, unsigned seed, std::optional<int> margin) {
+        PlayerOptions o;
+        o.nodes = 3000;
+        o.contempt = 200;
+        o.seed = seed;
+        o.margin = margin;
+        if (margin) o.choice_depth = 1, o.candidates = 20;
+        return format_usi_move(make_player(level, o)->choose(start).value());
+    };
+    const std::string searcher = move_of(8, 1, std::nullopt);
+    EXPECT_EQ(move_of(4, 1, 0), searcher);
+    std::vector<std::string> loose;
+    for (unsigned seed = 1; seed <= 8; ++seed) loose.push_back(move_of(8, seed, 1000));
+    std::sort(loose.begin(), loose.end());
+    EXPECT_GT(std::unique(loose.begin(), loose.end()) - loose.begin(), 1);
 }
 
 }  // namespace

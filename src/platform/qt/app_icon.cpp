@@ -97,10 +97,6 @@ class AppIconEngine final : public QIconEngine {
     unsigned taken_ = 0;  // bit i: size i was handed over
 };
 
-}  // namespace
-
-namespace {
-
 // Every size of the icon, smallest first; those left when `stop` is set
 // stay empty.
 Drawn drawAll(const std::atomic<bool>* stop = nullptr) {
